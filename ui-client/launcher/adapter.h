@@ -1,0 +1,32 @@
+// Notify_Adapter: relays progress and status text from code that knows
+// nothing of the user interface to whoever listens (the launcher's dialog).
+// One instance per process, created by the first GetInstance(); its signals
+// are delivered queued to listeners on other threads, in call order.
+#ifndef NIMBRA_LAUNCHER_ADAPTER_H
+#define NIMBRA_LAUNCHER_ADAPTER_H
+
+#include <QObject>
+#include <QString>
+
+class Notify_Adapter : public QObject {
+    Q_OBJECT
+
+public:
+    static Notify_Adapter& GetInstance();
+    virtual ~Notify_Adapter();
+
+    // Emits sigUpdateProgress(total, step).
+    void UpdateProgress(int total, int step);
+    // Emits sigUpdateDialogText(text).
+    void UpdateDialogText(QString text);
+
+signals:
+    void sigUpdateProgress(int total, int current);
+    void sigUpdateDialogText(QString text);
+
+private:
+    Notify_Adapter();
+    Q_DISABLE_COPY(Notify_Adapter)
+};
+
+#endif  // NIMBRA_LAUNCHER_ADAPTER_H

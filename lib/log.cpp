@@ -1,1 +1,290 @@
-// placeholder: replaced by the implementation
+#include "log.h"
+
+#include <syslog.h>
+#include <time.h>
+
+#include <climits>
+#include <new>
+#include <sstream>
+
+#include "config.h"
+
+namespace {
+
+// The live file is rotated once more than this has been appended to it.
+const long long kRotateLimit = 1048576;
+// Threshold of a component the level file does not name.
+const int kFallbackThreshold = Logger::L_WARNING;
+
+// Writes the time stamp and the message to fp and flushes; returns the bytes
+// written (a failed write counts nothing).
+long long WriteRecord(FILE* fp, const xchar* fmt, va_list args)
+    __attribute__((format(printf, 2, 0)));
+
+long long WriteRecord(FILE* fp, const xchar* fmt, va_list args) {
+    char stamp[512] = {0};
+    time_t now = time(nullptr);
+    // localtime's result lives in static storage; the caller's lock is what
+    // makes using it here safe.
+    struct tm* tm = localtime(&now);
+    if (tm != nullptr) strftime(stamp, sizeof(stamp), "%b %d %H:%M:%S ", tm);
+
+    long long counted = 0;
+    int n = fprintf(fp, "%s", stamp);
+    if (n > 0) counted += n;
+    n = vfprintf(fp, fmt, args);
+    if (n > 0) counted += n;
+    fflush(fp);
+    return counted;
+}
+
+}  // namespace
+
+std::map<ustring, int> Logger::log_level;
+Logger::Type Logger::log_type = Logger::STDOUT_LOGGER;
+FILE* Logger::log_fp = stderr;
+int* Logger::log_size = nullptr;
+int Logger::rotate_cnt = 50;
+ustring Logger::log_path;
+pthread_mutex_t* Logger::log_lock = nullptr;
+int Logger::log_flock = -1;
+bool Logger::inter_process_safe = false;
+uint64_t* Logger::log_rotated_count_shared = nullptr;
+uint64_t Logger::log_rotated_count_private = 0;
+bool Logger::log_initialized = true;
+
+int Logger::Initialize(Logger::Type type, const ustring& log_path, const ustring& level_path,
+                       int rotate_cnt) {
+    DestroySharedData();
+    DestroyLock();
+    InitializeLock();
+    InitializeSharedData();
+    if (log_size == nullptr || log_rotated_count_shared == nullptr) return -1;
+
+    log_level[ustring("default_component")] = kFallbackThreshold;
+
+    if (!level_path.empty()) {
+        // A missing or malformed level file leaves the thresholds as they are.
+        Config levels;
+        levels.read(level_path);
+        for (Config::iterator it = levels.begin(); it != levels.end(); ++it) {
+            // Stream extraction: "7", " 7", "+7" and "7x" give 7; no leading
+            // digits give 0; out-of-range values saturate.
+            std::istringstream in(it->second.c_str_utf8());
+            int threshold = 0;
+            in >> threshold;
+            log_level[it->first] = threshold;
+        }
+    }
+
+    log_type = type;
+    switch (type) {
+        case SYSLOG_LOGGER:
+            log_fp = nullptr;
+            Logger::log_path.clear();
+            *log_size = -1;
+            break;
+        case STDOUT_LOGGER:
+            log_fp = stdout;
+            Logger::log_path.clear();
+            *log_size = -1;
+            break;
+        case STDERR_LOGGER:
+            log_fp = stderr;
+            Logger::log_path.clear();
+            *log_size = -1;
+            break;
+        default: {
+            // When the file cannot be opened, messages are dropped rather
+            // than sent to standard error: nobody reads the standard error of
+            // a program started from the desktop, and there they would pile
+            // up without rotation. A stream from an earlier configuration
+            // must not be written to as if it were this file.
+            FILE* fp = log_path.empty() ? nullptr : fopen(log_path.c_str_utf8(), "a");
+            if (fp == nullptr) {
+                log_fp = nullptr;
+                return -1;
+            }
+            log_fp = fp;
+            *log_size = 0;
+            Logger::log_path = log_path;
+            Logger::rotate_cnt = rotate_cnt;
+            break;
+        }
+    }
+
+    *log_rotated_count_shared = 0;
+    log_rotated_count_private = 0;
+    log_initialized = true;
+    return 0;
+}
+
+void Logger::Destroy() {
+    log_initialized = false;
+    if (log_type == FILE_LOGGER) {
+        if (log_fp != nullptr) fclose(log_fp);
+        log_type = STDERR_LOGGER;
+        log_fp = stderr;
+        log_path.clear();
+    }
+    DestroySharedData();
+    DestroyLock();
+}
+
+void Logger::LogMsg(Logger::Level level, const ustring& comp, const xchar* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    LogMsg2(level, comp, fmt, args);
+    va_end(args);
+}
+
+void Logger::LogMsg2(Logger::Level level, const ustring& comp, const xchar* fmt, va_list args) {
+    if (!log_initialized) return;
+
+    // Created lazily so that the logger works before Initialize; this is
+    // not synchronised, so the first message must not race with another.
+    InitializeLock();
+    InitializeSharedData();
+    if (log_lock == nullptr) return;  // out of memory: unsafe to write unlocked
+
+    if (log_type != SYSLOG_LOGGER && log_fp == nullptr) return;
+
+    Lock();
+    if (log_rotated_count_shared != nullptr &&
+        *log_rotated_count_shared != log_rotated_count_private) {
+        ReloadLogFile();
+        log_rotated_count_private = *log_rotated_count_shared;
+    }
+
+    std::map<ustring, int>::const_iterator found = log_level.find(comp);
+    int threshold = found != log_level.end() ? found->second : kFallbackThreshold;
+    if (threshold < static_cast<int>(level)) {
+        Unlock();
+        return;
+    }
+
+    long long counted = 0;
+    int type = static_cast<int>(log_type);
+    if (type == SYSLOG_LOGGER) {
+        // The error priority for every level: the thresholds already chose.
+        vsyslog(LOG_ERR, fmt, args);
+    } else if (type <= ANDROID_LOGGER || type > FILE_LOGGER) {
+        vfprintf(stderr, fmt, args);
+    } else if (log_fp != nullptr) {
+        counted = WriteRecord(log_fp, fmt, args);
+    }
+
+    if (log_type == FILE_LOGGER && log_size != nullptr && *log_size >= 0) {
+        // The limit is checked after the write, so a record is never split
+        // between two files.
+        long long total = *log_size + counted;
+        if (total > kRotateLimit) {
+            Rotate();
+            *log_size = 0;
+        } else {
+            *log_size = static_cast<int>(total);
+        }
+    }
+    Unlock();
+}
+
+int Logger::Rotate() {
+    // Only a file can be rotated; never close a standard stream here.
+    if (log_path.empty()) return -1;
+
+    char old_name[1024] = {0};
+    char new_name[1024] = {0};
+    const char* live = log_path.c_str_utf8();
+
+    for (int i = rotate_cnt - 2; i >= 0; --i) {
+        snprintf(old_name, sizeof(old_name), "%s_%d", live, i);
+        snprintf(new_name, sizeof(new_name), "%s_%d", live, i + 1);
+        rename(old_name, new_name);  // the older files need not all exist yet
+    }
+    // A count of 1 or less still keeps file 0; never reach for "<log>_-1".
+    int last = rotate_cnt - 1 > 0 ? rotate_cnt - 1 : 0;
+    snprintf(old_name, sizeof(old_name), "%s_%d", live, last);
+    remove(old_name);
+
+    if (log_fp != nullptr) fclose(log_fp);
+    log_fp = nullptr;
+
+    snprintf(new_name, sizeof(new_name), "%s_%d", live, 0);
+    if (rename(live, new_name) != 0) return -1;
+    FILE* fp = fopen(live, "a");
+    if (fp == nullptr) return -1;
+
+    log_fp = fp;
+    if (log_rotated_count_shared != nullptr) ++*log_rotated_count_shared;
+    ++log_rotated_count_private;
+    return 0;
+}
+
+void Logger::ReloadLogFile() {
+    if (log_type == SYSLOG_LOGGER || log_type == STDOUT_LOGGER || log_type == STDERR_LOGGER) {
+        return;
+    }
+    if (log_fp != nullptr) fclose(log_fp);
+    log_fp = nullptr;
+    FILE* fp = fopen(log_path.c_str_utf8(), "a");
+    if (fp == nullptr) return;
+    log_fp = fp;
+    if (log_size != nullptr) *log_size = 0;
+}
+
+void Logger::InitializeLock() {
+    if (log_lock != nullptr) return;
+    InitializeFileLock();
+    pthread_mutex_t* lock = new (std::nothrow) pthread_mutex_t;
+    if (lock == nullptr) return;
+    if (pthread_mutex_init(lock, nullptr) != 0) {
+        delete lock;
+        return;
+    }
+    log_lock = lock;
+}
+
+void Logger::DestroyLock() {
+    if (log_lock != nullptr) {
+        pthread_mutex_destroy(log_lock);
+        delete log_lock;
+        log_lock = nullptr;
+    }
+    DestroyFileLock();
+}
+
+void Logger::Lock() {
+    if (log_lock != nullptr) pthread_mutex_lock(log_lock);
+}
+
+void Logger::Unlock() {
+    if (log_lock != nullptr) pthread_mutex_unlock(log_lock);
+}
+
+// Processes do not coordinate on this platform: the hooks stay empty.
+void Logger::InitializeFileLock() {}
+
+void Logger::DestroyFileLock() {}
+
+void Logger::InitializeSharedData() {
+    // Not counted until a file is opened; no rotation seen yet.
+    if (log_size == nullptr) log_size = new (std::nothrow) int(-1);
+    if (log_rotated_count_shared == nullptr) {
+        log_rotated_count_shared = new (std::nothrow) uint64_t(0);
+    }
+}
+
+void Logger::DestroySharedData() {
+    delete log_size;
+    log_size = nullptr;
+    delete log_rotated_count_shared;
+    log_rotated_count_shared = nullptr;
+}
+
+void LogMSG_c(int level, char* comp, const xchar* fmt, va_list args) {
+    // The enumeration holds 0 to 7 only; keep out-of-range levels inside it.
+    if (level < Logger::L_EMERG) level = Logger::L_EMERG;
+    if (level > Logger::L_DEBUG) level = Logger::L_DEBUG;
+    Logger::LogMsg2(static_cast<Logger::Level>(level), ustring(comp != nullptr ? comp : ""), fmt,
+                    args);
+}

@@ -29,6 +29,14 @@ public:
     void lock();
     void unlock();
 
+    // Writes the eight name characters of six keystream bytes (Base64's bit
+    // grouping over this generator's own alphabet) and a zero byte to name.
+    static void encode(const unsigned char* bytes, char* name);
+
+    // Test seam: replaces the key buffer by the 256 bytes at key and keys the
+    // permutation afresh from it, so that the names that follow are known.
+    void rekey(const unsigned char* key);
+
     ~TmpNameGen();
 
 private:

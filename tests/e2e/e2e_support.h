@@ -1,0 +1,67 @@
+// Helpers for running the installed launcher against a sandboxed root and
+// home: a sample client package, a staged root, and a way to run the
+// launcher as a real process and look at what it left.
+#ifndef NIMBRA_TESTS_E2E_E2E_SUPPORT_H
+#define NIMBRA_TESTS_E2E_E2E_SUPPORT_H
+
+#include <sys/types.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/test_env.h"
+
+namespace nimbra_e2e {
+
+// One archive entry: a regular file with its content and mode.
+struct Entry {
+    std::string path;
+    std::string content;
+    int mode = 0644;
+};
+
+// The files of a sample client of the given build: INFO, the client
+// executable (records its pid in ui.pid, runs until SIGTERM), the start
+// script (starts the client in the background and notes each start in
+// starts.log), and `fillers` small data files.
+std::vector<Entry> SampleClient(int build, int fillers = 3);
+
+// Writes entries as a gzip-compressed tar. When damage_after >= 0, the
+// header of entry number damage_after is overwritten with garbage (the
+// archive is then written uncompressed so the damage lands where meant).
+void WriteArchive(const std::string& path, const std::vector<Entry>& entries,
+                  int damage_after = -1);
+
+struct RunResult {
+    int status = -1;  // exit status, or 128 + signal
+    std::string out;  // standard output
+    std::string err;  // standard error
+};
+
+// Runs program with the given arguments and environment changes (a value
+// of nullptr unsets the variable) in the working folder cwd, waiting at
+// most timeout_s seconds (then it is killed and the status is -1).
+RunResult Run(const std::string& program, const std::vector<std::string>& args,
+              const std::map<std::string, const char*>& env, const std::string& cwd,
+              int timeout_s = 60);
+// Starts it without waiting; the caller waits with Wait().
+pid_t Start(const std::string& program, const std::vector<std::string>& args,
+            const std::map<std::string, const char*>& env, const std::string& cwd,
+            const std::string& out_file, const std::string& err_file);
+int Wait(pid_t pid, int timeout_s);
+
+// Every regular file below dir as relative path -> content (links as
+// "-> target"); folders are listed with a trailing "/".
+std::map<std::string, std::string> Tree(const std::string& dir);
+
+// Makes this process adopt orphaned descendants, so that the clients the
+// launcher starts can be reaped; ReapAll() reaps what has exited.
+void BecomeSubreaper();
+void ReapAll();
+// Whether pid is alive and not a zombie.
+bool Alive(pid_t pid);
+
+}  // namespace nimbra_e2e
+
+#endif  // NIMBRA_TESTS_E2E_E2E_SUPPORT_H

@@ -1,1 +1,665 @@
-// placeholder: replaced by the implementation
+#include "file/file-op.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/time.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <cstdarg>
+#include <memory>
+#include <new>
+#include <string>
+
+#include "log.h"
+#include "tmp_name_gen.h"
+
+namespace {
+
+const char kComponent[] = "file_op_debug";
+const size_t kCopyBufferSize = 33554432;  // 32 MiB
+const unsigned int kDefaultMode = static_cast<unsigned int>(-1);
+
+const uint32_t kNfsMagic = 0x6969;
+const uint32_t kCifsMagic = 0xFF534D42;
+const uint32_t kMsdosMagic = 0x4D44;
+
+// Writes one record through the logger. Callers read errno after a failed
+// call has been logged (FSMKDir reports FSMKDirP's errno), so logging must
+// not disturb it.
+void Log(Logger::Level level, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+void Log(Logger::Level level, const char* fmt, ...) {
+    const int saved_errno = errno;
+    va_list args;
+    va_start(args, fmt);
+    Logger::LogMsg2(level, kComponent, fmt, args);
+    va_end(args);
+    errno = saved_errno;
+}
+
+// Reads the next entry of dp into *buf. 1: *entry points at the entry;
+// 0: end of the listing; -1: read error, errno set.
+int ReadEntry(DIR* dp, struct dirent* buf, struct dirent** entry) {
+    // readdir_r is deprecated in glibc because readdir is thread-safe per
+    // stream there, but the re-entrant call is still correct and keeps the
+    // entry in storage that belongs to the caller.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    const int err = readdir_r(dp, buf, entry);
+#pragma GCC diagnostic pop
+    if (err != 0) {
+        errno = err;
+        return -1;
+    }
+    return *entry != nullptr ? 1 : 0;
+}
+
+// One open directory stream for the tree walks, which report failures only
+// through their results; closed when the reader goes.
+class DirReader {
+public:
+    explicit DirReader(const ustring& path) : dp_(opendir(path.c_str())) {}
+    ~DirReader() {
+        if (dp_ != nullptr) closedir(dp_);
+    }
+    DirReader(const DirReader&) = delete;
+    DirReader& operator=(const DirReader&) = delete;
+
+    bool is_open() const { return dp_ != nullptr; }
+    // As ReadEntry; "." and ".." are skipped. *name stays valid until the
+    // next call.
+    int Next(const char** name) {
+        for (;;) {
+            struct dirent* entry = nullptr;
+            const int r = ReadEntry(dp_, &buf_, &entry);
+            if (r <= 0) return r;
+            if (strcmp(entry->d_name, ".") == 0 || strcmp(entry->d_name, "..") == 0) continue;
+            *name = entry->d_name;
+            return 1;
+        }
+    }
+
+private:
+    DIR* dp_;
+    struct dirent buf_;
+};
+
+FILE_TYPE TypeFromMode(mode_t mode) {
+    if (S_ISREG(mode)) return FT_FILE;
+    if (S_ISDIR(mode)) return FT_DIR;
+    if (S_ISLNK(mode)) return FT_SLINK;
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return FT_DEV;
+    if (S_ISFIFO(mode)) return FT_FIFO;
+    if (S_ISSOCK(mode)) return FT_SOCK;
+    return FT_ERR;
+}
+
+FILE_TYPE TypeFromDirent(unsigned char d_type) {
+    switch (d_type) {
+        case DT_REG:
+            return FT_FILE;
+        case DT_DIR:
+            return FT_DIR;
+        case DT_LNK:
+            return FT_SLINK;
+        case DT_CHR:
+        case DT_BLK:
+            return FT_DEV;
+        case DT_FIFO:
+            return FT_FIFO;
+        case DT_SOCK:
+            return FT_SOCK;
+        default:
+            return FT_ERR;
+    }
+}
+
+// Sets the process umask to 0 while it lives, when asked to.
+class UmaskZero {
+public:
+    explicit UmaskZero(bool active) : active_(active), old_(active ? umask(0) : 0) {}
+    ~UmaskZero() {
+        if (active_) umask(old_);
+    }
+    UmaskZero(const UmaskZero&) = delete;
+    UmaskZero& operator=(const UmaskZero&) = delete;
+
+private:
+    bool active_;
+    mode_t old_;
+};
+
+// A file descriptor closed when the holder goes, unless released.
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+
+    int get() const { return fd_; }
+    // Closes now; the close result, or 0 when nothing was open.
+    int Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd >= 0 ? close(fd) : 0;
+    }
+
+private:
+    int fd_;
+};
+
+struct FreeDeleter {
+    void operator()(char* p) const { free(p); }
+};
+
+bool IsOutOfSpace(int err) {
+    return err == ENOSPC || err == EDQUOT;
+}
+
+// Moves one entry that rename() cannot move across file systems because it
+// is neither a file nor a directory. A symbolic link is made again at `to`
+// with the same content; other kinds are refused. 0 or -3, silent.
+int MoveSpecialAcrossFs(const ustring& from, const ustring& to, FILE_TYPE type, uint64_t size) {
+    if (type != FT_SLINK) {
+        errno = EXDEV;
+        return -3;
+    }
+    std::string target(size + 1, '\0');
+    const ssize_t n = readlink(from.c_str(), &target[0], target.size());
+    // A link whose content changed since it was examined is left alone.
+    if (n < 0 || static_cast<uint64_t>(n) != size) return -3;
+    target.resize(n);
+    if (symlink(target.c_str(), to.c_str()) != 0) return -3;
+    if (remove(from.c_str()) != 0) return -3;
+    return 0;
+}
+
+}  // namespace
+
+bool _FILE_INFO_tag::operator==(const _FILE_INFO_tag& o) const {
+    return isExist == o.isExist && size == o.size && mtime == o.mtime && type == o.type &&
+           path == o.path && name == o.name;
+}
+
+int GetFileInfo(const ustring& path, FILE_INFO& info) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0) {
+        if (errno != ENOENT) return -1;
+        info.isExist = false;
+        info.mtime = 0;
+        info.name = FSBaseName(path);
+        if (&info.path != &path) info.path = path;
+        info.size = 0;
+        info.type = FT_ERR;
+        info.uid = 0;
+        info.gid = 0;
+        info.mode = 0;
+        info.dev_id = 0;
+        return 0;
+    }
+    info.isExist = true;
+    info.mtime = static_cast<uint32_t>(st.st_mtime);
+    info.name = FSBaseName(path);
+    if (&info.path != &path) info.path = path;
+    info.size = static_cast<uint64_t>(st.st_size);
+    info.uid = st.st_uid;
+    info.gid = st.st_gid;
+    info.mode = st.st_mode;
+    info.dev_id = st.st_dev;
+    const FILE_TYPE type = TypeFromMode(st.st_mode);
+    if (type == FT_ERR) return -1;
+    info.type = type;
+    return 0;
+}
+
+int FSStat(const ustring& path, FILE_INFO& info, bool /*do_case_check*/) {
+    if (path.empty()) return -1;
+    return GetFileInfo(path, info) == 0 ? 0 : -2;
+}
+
+bool IsFileExist(const ustring& path, bool /*do_case_check*/) {
+    if (path.empty()) return false;
+    FILE_INFO info;
+    return GetFileInfo(path, info) == 0 && info.isExist;
+}
+
+int FSMKDirP(const ustring& path, char** endptr, bool blForceCreate, unsigned int mode) {
+    if (path.empty()) return -1;
+    const size_t len = path.length();
+    std::unique_ptr<char[]> buf(new (std::nothrow) char[len + 1]);
+    if (!buf) return -1;
+    memcpy(buf.get(), path.c_str(), len + 1);
+
+    const bool exact_mode = mode != kDefaultMode;
+    const mode_t create_mode = exact_mode ? static_cast<mode_t>(mode) : 0777;
+    UmaskZero umask_guard(exact_mode);
+
+    char* const text = buf.get();
+    size_t pos = text[0] == '/' ? 1 : 0;
+    size_t end = pos;
+    int result = 0;
+    for (;;) {
+        const char* slash = strchr(text + pos, '/');
+        end = slash != nullptr ? static_cast<size_t>(slash - text) : len;
+        const bool last = end == len || end + 1 == len;
+        const char saved = text[end];
+        text[end] = '\0';
+
+        struct stat st;
+        if (stat(text, &st) != 0) {
+            if (mkdir(text, create_mode) != 0) {
+                result = -1;
+                break;
+            }
+        } else if (S_ISDIR(st.st_mode)) {
+            // Already a directory, or a link to one.
+        } else if (blForceCreate) {
+            remove(text);
+            if (mkdir(text, create_mode) != 0) {
+                result = -1;
+                break;
+            }
+        } else if (last) {
+            errno = EEXIST;
+            Log(Logger::L_INFO,
+                "[INFO] file-op(%d): FSMKDirP: path: %s is existing file or symbolic link pointed "
+                "to file\n",
+                __LINE__, text);
+            result = -1;
+            break;
+        } else {
+            // The next component cannot be made below it; that failure ends
+            // the call.
+            Log(Logger::L_INFO,
+                "[INFO] file-op(%d): FSMKDirP: path: %s is symbolic link pointed to folder\n",
+                __LINE__, text);
+        }
+        text[end] = saved;
+        if (last) break;
+        pos = end + 1;
+    }
+    if (endptr != nullptr) *endptr = const_cast<char*>(path.c_str()) + end;
+    return result;
+}
+
+int FSMKDir(const ustring& path, bool isCreateParent) {
+    if (path.empty()) return -1;
+    FILE_INFO info;
+    if (GetFileInfo(path, info) != 0) {
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): FSMKDir: Failed to to file info '%s'\n", __LINE__,
+            path.c_str());
+        return -1;
+    }
+    if (info.isExist) {
+        if (info.type == FT_DIR) return 0;
+        Log(Logger::L_ERR,
+            "[ERROR] file-op(%d): FSMKDir: Create a folder but local file system is not directory "
+            "'%s' (%d)\n",
+            __LINE__, path.c_str(), static_cast<int>(info.type));
+        return -1;
+    }
+    const int r =
+        isCreateParent ? FSMKDirP(path, nullptr, false, kDefaultMode) : mkdir(path.c_str(), 0777);
+    if (r != 0) {
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): path = %s errno : %s\n", __LINE__, path.c_str(),
+            strerror(errno));
+        return -2;
+    }
+    return 0;
+}
+
+int FSMKDirFromRoot(const ustring& path, const ustring& from) {
+    const ustring& target = path;
+    const ustring& root = from;
+    if (root.length() > target.length()) {
+        Log(Logger::L_ERR,
+            "[ERROR] file-op(%d): Giving a root '%s' whose length is larger then target's '%s'.\n",
+            __LINE__, root.c_str(), target.c_str());
+        return -1;
+    }
+    if (!FSIsParentFolder(root, target)) {
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): root '%s' is not a parent folder of target '%s'\n",
+            __LINE__, root.c_str(), target.c_str());
+        return -1;
+    }
+    const ustring rel = target.substr(root.length(), ustring::npos);
+    ustring created;
+    while (created != rel) {
+        // Each round takes at least one more byte, so the loop ends.
+        const size_t next = rel.find('/', created.length() + 1);
+        created = next == ustring::npos ? rel : rel.substr(0, next);
+        Log(Logger::L_DEBUG, "[DEBUG] file-op(%d): FSMKDirFromRoot: create %s\n", __LINE__,
+            created.c_str());
+        if (FSMKDir(root + created, false) < 0) return -1;
+    }
+    return 0;
+}
+
+int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
+    Fd in(open(src.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0) {
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
+            src.c_str(), strerror(errno), errno);
+        return -1;
+    }
+    // Truncate only after making sure dst is not src itself: copying a file
+    // onto itself would otherwise empty it (and delete it with isDelOrigin).
+    Fd out(open(dst.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    if (out.get() < 0) {
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
+            dst.c_str(), strerror(errno), errno);
+        return -1;
+    }
+    struct stat in_st, out_st;
+    if (fstat(in.get(), &in_st) == 0 && fstat(out.get(), &out_st) == 0 &&
+        in_st.st_dev == out_st.st_dev && in_st.st_ino == out_st.st_ino) {
+        errno = EINVAL;
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n",
+            __LINE__, src.c_str(), dst.c_str());
+        return -1;
+    }
+    if (ftruncate(out.get(), 0) != 0) {
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
+            dst.c_str(), strerror(errno), errno);
+        return -1;
+    }
+
+    int result = 0;
+    std::unique_ptr<char, FreeDeleter> buf(static_cast<char*>(malloc(kCopyBufferSize)));
+    if (!buf) {
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", __LINE__,
+            static_cast<int>(kCopyBufferSize), strerror(errno), errno);
+        result = -1;
+    }
+    while (result == 0) {
+        const ssize_t n = read(in.get(), buf.get(), kCopyBufferSize);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", __LINE__,
+                strerror(errno), errno);
+            result = -1;
+            break;
+        }
+        ssize_t done = 0;
+        while (done < n) {
+            const ssize_t w = write(out.get(), buf.get() + done, n - done);
+            if (w > 0) {
+                done += w;
+                continue;
+            }
+            if (w < 0 && errno == EINTR) continue;
+            Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", __LINE__,
+                strerror(errno), errno);
+            result = IsOutOfSpace(errno) ? -2 : -1;
+            break;
+        }
+        if (result != 0) break;
+    }
+    buf.reset();
+    in.Close();
+
+    // The copy counts only once it is on disk: a file system may report a
+    // lack of space as late as fsync or close, and the source must not be
+    // removed before the copy is safe.
+    const int sync_err = fsync(out.get()) != 0 ? errno : 0;
+    const int close_err = out.Close() != 0 ? errno : 0;
+    if (result == 0 && (sync_err != 0 || close_err != 0)) {
+        errno = sync_err != 0 ? sync_err : close_err;
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", __LINE__,
+            strerror(errno), errno);
+        result = IsOutOfSpace(errno) ? -2 : -1;
+    }
+    if (result == 0 && isDelOrigin && remove(src.c_str()) != 0) result = -1;
+    return result;
+}
+
+int FSRename(const ustring& from, const ustring& to, bool do_case_check) {
+    if (from.empty() || to.empty()) return -1;
+    FILE_INFO info;
+    if (FSStat(from, info, do_case_check) != 0 || !info.isExist) return -2;
+    if (rename(from.c_str(), to.c_str()) == 0) return 0;
+    if (errno == ENAMETOOLONG) return -100;
+    if (errno != EXDEV) return -3;
+
+    if (info.type == FT_FILE) return FSCopy(from, to, true) == 0 ? 0 : -3;
+    if (info.type != FT_DIR) return MoveSpecialAcrossFs(from, to, info.type, info.size);
+
+    if (FSMKDir(to, true) != 0) return -3;
+    {
+        DirReader dir(from);
+        if (!dir.is_open()) return -3;
+        const char* name = nullptr;
+        // A read error ends the listing; removing from then fails unless
+        // every entry has been moved.
+        while (dir.Next(&name) > 0) {
+            const ustring child(name);
+            if (FSRename(from + "/" + child, to + "/" + child, do_case_check) != 0) return -3;
+        }
+    }
+    return remove(from.c_str()) == 0 ? 0 : -3;
+}
+
+int FSRemove(const ustring& path, bool /*allowundo*/) {
+    if (path.empty()) return -1;
+    FILE_INFO info;
+    if (GetFileInfo(path, info) != 0) return -1;
+    if (!info.isExist) return 0;
+    // lstat saw the entry itself: a link, even to a directory, is removed as
+    // a link and its target is never entered.
+    if (info.type != FT_DIR) return remove(path.c_str()) == 0 ? 0 : -3;
+    {
+        DirReader dir(path);
+        if (!dir.is_open()) return -3;
+        const char* name = nullptr;
+        while (dir.Next(&name) > 0) {
+            if (FSRemove(path + "/" + ustring(name), false) != 0) return -3;
+        }
+    }
+    return remove(path.c_str()) == 0 ? 0 : -3;
+}
+
+ustring FSParentPath(const ustring& path) {
+    const size_t p = path.rfind('/', ustring::npos);
+    if (p == ustring::npos || p == 0) return ustring("/");
+    return path.substr(0, p);
+}
+
+ustring FSBaseName(const ustring& path) {
+    const size_t p = path.rfind('/', ustring::npos);
+    if (p == ustring::npos) return path;
+    if (p + 1 == path.length()) return ustring();
+    return path.substr(p + 1, ustring::npos);
+}
+
+int FSOpenDir(const ustring& path, int flag, DIR_HANDLE& dh) {
+    DIR* dp = opendir(path.c_str());
+    if (dp == nullptr) {
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): FSOpenDir: Failed to open directory '%s'. %s\n",
+            __LINE__, path.c_str(), strerror(errno));
+        return -1;
+    }
+    dh.dp = dp;
+    dh.path = path;
+    dh.flag = flag;
+    return 0;
+}
+
+int FSReadDir(DIR_HANDLE& dh, DIR_ENTRY& entry) {
+    struct dirent buf;
+    struct dirent* ent = nullptr;
+    int r;
+    if (dh.dp == nullptr) {
+        // Never opened or already closed: a read error, not a crash.
+        errno = EBADF;
+        r = -1;
+    } else {
+        r = ReadEntry(dh.dp, &buf, &ent);
+    }
+    if (r < 0) {
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): FSOpenDir: Failed to read directory '%s'. %s\n",
+            __LINE__, dh.path.c_str(), strerror(errno));
+        return -1;
+    }
+    if (r == 0) return 0;
+
+    const ustring name(ent->d_name);
+    if (dh.flag & 1) {
+        const ustring full = dh.path + "/" + name;
+        FILE_INFO info;
+        if (FSStat(full, info, false) != 0) {
+            Log(Logger::L_ERR, "[ERROR] file-op(%d): FSOpenDir: Failed to get info for '%s'\n",
+                __LINE__, full.c_str());
+            return -1;
+        }
+        entry.mtime = info.mtime;
+        entry.size = info.size;
+    } else {
+        entry.mtime = 0;
+        entry.size = 0;
+    }
+    entry.name = name;
+    entry.type = TypeFromDirent(ent->d_type);
+    return 1;
+}
+
+void FSCloseDir(DIR_HANDLE& dh) {
+    if (dh.dp != nullptr) closedir(dh.dp);
+    dh.dp = nullptr;
+    dh.path.clear();
+}
+
+int FSMktemp(const ustring& prefix, ustring& path) {
+    char tmpl[4096];
+    const int n = snprintf(tmpl, sizeof(tmpl), "%s/XXXXXX", prefix.c_str());
+    int fd = -1;
+    if (n < 0 || static_cast<size_t>(n) >= sizeof(tmpl)) {
+        // A cut template would create the file somewhere else.
+        errno = ENAMETOOLONG;
+    } else {
+        fd = mkostemp(tmpl, O_CLOEXEC);
+    }
+    if (fd < 0) {
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): mkstemp(%s): %s\n", __LINE__, tmpl,
+            strerror(errno));
+        return -1;
+    }
+    close(fd);
+    path = tmpl;
+    chmod(tmpl, 0644);
+    return 0;
+}
+
+int FSCreateTempPath(const ustring& prefix, ustring& path) {
+    path = TmpNameGen::getInstance().getTmpPath(prefix);
+    return path.empty() ? -1 : 0;
+}
+
+int FSUTime(const ustring& path, long atime, long mtime) {
+    struct timeval times[2];
+    times[0].tv_sec = atime;
+    times[0].tv_usec = 0;
+    times[1].tv_sec = mtime;
+    times[1].tv_usec = 0;
+    return lutimes(path.c_str(), times) == 0 ? 0 : -1;
+}
+
+bool FSTimeEqual(long a, long b) {
+    return a == b;
+}
+
+bool isFileLocked(const ustring& path, int flag) {
+    if (access(path.c_str(), flag) == 0) return false;
+    return errno == EPERM || errno == EACCES;
+}
+
+bool hasFilePermission(const ustring& path, int flag) {
+    return !isFileLocked(path, flag);
+}
+
+bool isMountPoint(const ustring& path) {
+    struct statfs st;
+    if (statfs(path.c_str(), &st) != 0) {
+        Log(Logger::L_ERR,
+            "[ERROR] file-op(%d): isMountPoint: Failed to get file system info '%s'. %s\n",
+            __LINE__, path.c_str(), strerror(errno));
+        return false;
+    }
+    // f_type is a signed word; the CIFS number only fits as unsigned.
+    const uint32_t type = static_cast<uint32_t>(st.f_type);
+    return type == kNfsMagic || type == kCifsMagic;
+}
+
+bool IsMSDOS(const ustring& path) {
+    struct statfs st;
+    if (statfs(path.c_str(), &st) != 0) {
+        Log(Logger::L_ERR,
+            "[ERROR] file-op(%d): IsSupportLargeFile: Failed to get file system info '%s'. %s\n",
+            __LINE__, path.c_str(), strerror(errno));
+        return false;
+    }
+    if (static_cast<uint32_t>(st.f_type) != kMsdosMagic) return false;
+    Log(Logger::L_WARNING, "[WARNING] file-op(%d): Detect a MSDOS platform for path '%s'.\n",
+        __LINE__, path.c_str());
+    return true;
+}
+
+int FSGetRealPath(ustring& path) {
+    Log(Logger::L_DEBUG, "[DEBUG] file-op(%d):  org path [%s]\n", __LINE__, path.c_str());
+    char buf[8192];
+    if (realpath(path.c_str(), buf) == nullptr) return -1;
+    path = buf;
+    Log(Logger::L_DEBUG, "[DEBUG] file-op(%d):  get full path [%s]\n", __LINE__, path.c_str());
+    return 0;
+}
+
+bool FSIsParentFolder(const ustring& parent, const ustring& child) {
+    const size_t n = parent.length();
+    if (child.length() < n) return false;
+    if (child.length() > n && child[n] != '/') return false;
+    return memcmp(child.c_str(), parent.c_str(), n) == 0;
+}
+
+int FSCreateSymbolicLink(const ustring& target_path, const ustring& link_path) {
+    if (symlink(target_path.c_str(), link_path.c_str()) != 0) {
+        Log(Logger::L_ERR,
+            "[ERROR] file-op(%d): FSCreateSymbolicLink: Failed to create symbolic link '%s' -> "
+            "'%s' (code: %d, msg: %s)\n",
+            __LINE__, target_path.c_str(), link_path.c_str(), errno, strerror(errno));
+        return -1;
+    }
+    return 0;
+}
+
+int FSReadSymbolicLink(const ustring& link_path, ustring& target_path) {
+    char buf[4096] = {0};
+    // One byte stays zero so that a long content is cut, not unterminated.
+    if (readlink(link_path.c_str(), buf, sizeof(buf) - 1) < 0) {
+        Log(Logger::L_ERR,
+            "[ERROR] file-op(%d): FSReadSymbolicLink: Failed to read symbolic link '%s' (code: "
+            "%d, msg: %s)\n",
+            __LINE__, link_path.c_str(), errno, strerror(errno));
+        return -1;
+    }
+    target_path = buf;
+    return 0;
+}
+
+int FSChown(const ustring& path, unsigned int owner, unsigned int group) {
+    // A relative path is taken from the working folder.
+    if (fchownat(AT_FDCWD, path.c_str(), owner, group, AT_SYMLINK_NOFOLLOW) != 0) {
+        Log(Logger::L_ERR,
+            "[ERROR] file-op(%d): FSChown: Failed to chown '%s' (code: %d, msg: %s)\n", __LINE__,
+            path.c_str(), errno, strerror(errno));
+        return -1;
+    }
+    return 0;
+}

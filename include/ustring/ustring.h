@@ -47,8 +47,12 @@ public:
     size_t size() const { return data_len; }
     bool empty() const { return data_len == 0; }
 
-    // The byte at pos of the UTF-8 form; no bounds check.
-    char& operator[](size_t pos) { return data[pos]; }
+    // The byte at pos of the UTF-8 form; no bounds check. The non-const form
+    // may be written through, so it empties the UTF-16 cache.
+    char& operator[](size_t pos) {
+        clear_wdata();
+        return data[pos];
+    }
     const char& operator[](size_t pos) const { return data[pos]; }
 
     // Empties both forms; the capacities do not change.
@@ -128,7 +132,8 @@ public:
     ustring& rtrim(const char* list);
     ustring& rtrim(const ustring& list);
 
-    // Replaces every byte c1 of the UTF-8 form by c2, in place.
+    // Replaces every byte c1 of the UTF-8 form by c2, in place; empties the
+    // cache if a byte changed.
     ustring& replace(char c1, char c2);
 
     int compare(const ustring& str) const;

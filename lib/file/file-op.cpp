@@ -545,7 +545,11 @@ int FSMktemp(const ustring& prefix, ustring& path) {
         // A cut template would create the file somewhere else.
         errno = ENAMETOOLONG;
     } else {
+        // mkstemp scribbles over the Xs even when it fails; the message
+        // shows the template as it was given.
+        const std::string given(tmpl);
         fd = mkostemp(tmpl, O_CLOEXEC);
+        if (fd < 0) memcpy(tmpl, given.c_str(), given.size() + 1);
     }
     if (fd < 0) {
         Log(Logger::L_ERR, "[ERROR] file-op(%d): mkstemp(%s): %s\n", __LINE__, tmpl,

@@ -1,0 +1,100 @@
+// The textual path helpers: no file system is involved.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "file/file-op.h"
+
+namespace {
+
+struct PathCase {
+    const char* in;
+    const char* expected;
+};
+
+TEST(FileOpPaths, ParentPath) {
+    const PathCase cases[] = {
+        {"/a/b", "/a"},    {"/a", "/"},  {"a", "/"},       {"/", "/"},   {"", "/"},
+        {"/a/b/", "/a/b"}, {"a/b", "a"}, {"/a//b", "/a/"}, {"//a", "/"}, {"/x/y.tar.gz", "/x"},
+    };
+    for (const PathCase& c : cases) {
+        EXPECT_EQ(std::string(FSParentPath(c.in).c_str()), c.expected) << "path '" << c.in << "'";
+    }
+}
+
+TEST(FileOpPaths, BaseName) {
+    const PathCase cases[] = {
+        {"/a/b", "b"}, {"b", "b"},   {"/a/", ""},           {"/", ""},
+        {"", ""},      {"a/b", "b"}, {"/a/b.txt", "b.txt"}, {"//x", "x"},
+    };
+    for (const PathCase& c : cases) {
+        EXPECT_EQ(std::string(FSBaseName(c.in).c_str()), c.expected) << "path '" << c.in << "'";
+    }
+}
+
+TEST(FileOpPaths, IsParentFolder) {
+    const struct {
+        const char* parent;
+        const char* child;
+        bool expected;
+    } cases[] = {
+        {"/a", "/a", true},    {"/a", "/a/b", true},   {"/a", "/a/b/c", true},
+        {"/a", "/ab", false},  {"/a/", "/a/b", false}, {"/a/", "/a//b", true},
+        {"/a", "/", false},    {"/a/b", "/a", false},  {"/a", "/b/a", false},
+        {"/ab", "/a/", false}, {"", "/x", true},       {"", "x", false},
+        {"/r", "/r/", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FSIsParentFolder(c.parent, c.child), c.expected)
+            << "parent '" << c.parent << "' child '" << c.child << "'";
+    }
+}
+
+TEST(FileOpRecords, FreshRecordsAndEquality) {
+    const FILE_INFO fresh;
+    EXPECT_TRUE(fresh.path.empty());
+    EXPECT_TRUE(fresh.name.empty());
+    EXPECT_EQ(fresh.type, FT_ERR);
+    EXPECT_FALSE(fresh.isExist);
+    EXPECT_EQ(fresh.size + fresh.mtime + fresh.uid + fresh.gid + fresh.mode + fresh.dev_id, 0u);
+    const DIR_HANDLE dh;
+    EXPECT_TRUE(dh.path.empty());
+    EXPECT_EQ(dh.dp, nullptr);
+
+    FILE_INFO a;
+    a.path = "/x/y";
+    a.name = "y";
+    a.type = FT_FILE;
+    a.size = 10;
+    a.mtime = 100;
+    a.isExist = true;
+    FILE_INFO b = a;
+    // Owner, mode and device take no part in the comparison.
+    b.uid = 1;
+    b.gid = 2;
+    b.mode = 0100644;
+    b.dev_id = 7;
+    EXPECT_TRUE(a == b);
+    EXPECT_FALSE(a != b);
+
+    const auto differs = [&](void (*change)(FILE_INFO&)) {
+        FILE_INFO c = a;
+        change(c);
+        return a != c && !(a == c);
+    };
+    EXPECT_TRUE(differs([](FILE_INFO& c) { c.isExist = false; }));
+    EXPECT_TRUE(differs([](FILE_INFO& c) { c.size = 11; }));
+    EXPECT_TRUE(differs([](FILE_INFO& c) { c.mtime = 101; }));
+    EXPECT_TRUE(differs([](FILE_INFO& c) { c.type = FT_DIR; }));
+    EXPECT_TRUE(differs([](FILE_INFO& c) { c.path = "/x/z"; }));
+    EXPECT_TRUE(differs([](FILE_INFO& c) { c.name = "z"; }));
+}
+
+TEST(FileOpTimes, TimeEqualIsExact) {
+    EXPECT_FALSE(FSTimeEqual(5, 6));
+    EXPECT_FALSE(FSTimeEqual(6, 5));
+    EXPECT_TRUE(FSTimeEqual(5, 5));
+    EXPECT_TRUE(FSTimeEqual(0, 0));
+}
+
+}  // namespace

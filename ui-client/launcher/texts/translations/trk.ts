@@ -5,15 +5,15 @@
     <name>global</name>
     <message>
         <source>Last backup: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Son yedekleme: %1</translation>
     </message>
     <message>
         <source>Skip files and folders whose names start with a dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Adı nokta ile başlayan dosya ve klasörleri atla</translation>
     </message>
     <message>
         <source>Please check your user name and password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen kullanıcı adınızı ve parolanızı kontrol edin.</translation>
     </message>
     <message>
         <source>Nimbra Backup</source>
@@ -21,167 +21,167 @@
     </message>
     <message>
         <source>The Quintlink ID is invalid or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quintlink kimliği geçersiz veya mevcut değil.</translation>
     </message>
     <message>
         <source>The selected backup folder is invalid. Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçilen yedekleme klasörü geçersiz. Lütfen başka bir klasör seçin.</translation>
     </message>
     <message>
         <source>Enter the address of your server and the account to back up to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunuzun adresini ve yedeklemenin yapılacağı hesabı girin.</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı adı</translation>
     </message>
     <message>
         <source>The backup task on the server does not match the direction of this task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucudaki yedekleme görevi bu görevin yönüyle eşleşmiyor.</translation>
     </message>
     <message>
         <source>Enter 6-digit code</source>
-        <translation type="unfinished"></translation>
+        <translation>6 haneli kodu girin</translation>
     </message>
     <message>
         <source>The quota of the destination shared folder has been reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef paylaşılan klasörün kotasına ulaşıldı.</translation>
     </message>
     <message>
         <source>The server's SSL certificate could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunun SSL sertifikası doğrulanamadı.</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitti</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Çıkış</translation>
     </message>
     <message>
         <source>Choose the folders on this computer that you want to back up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayarda yedeklemek istediğiniz klasörleri seçin.</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamamlandı</translation>
     </message>
     <message>
         <source>The server has been replaced or reset. Please link this computer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu değiştirildi veya sıfırlandı. Lütfen bu bilgisayarı yeniden bağlayın.</translation>
     </message>
     <message>
         <source>A local folder of the backup task cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yedekleme görevinin yerel klasörlerinden biri bulunamıyor.</translation>
     </message>
     <message>
         <source>Server name or IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu adı veya IP adresi</translation>
     </message>
     <message>
         <source>Need help? Visit the online help center.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yardım mı gerekiyor? Çevrimiçi yardım merkezini ziyaret edin.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamam</translation>
     </message>
     <message>
         <source>The local database is damaged or cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel veritabanı hasarlı veya açılamıyor.</translation>
     </message>
     <message>
         <source>Keep your files safe, automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyalarınız otomatik olarak güvende.</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildirim alanında tek renkli simge kullan</translation>
     </message>
     <message>
         <source>The destination shared folder is encrypted and not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef paylaşılan klasör şifreli ve bağlı değil.</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>İlerleme</translation>
     </message>
     <message>
         <source>Open Nimbra Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimbra Backup'ı aç</translation>
     </message>
     <message>
         <source>The server sent an unexpected response.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu beklenmeyen bir yanıt gönderdi.</translation>
     </message>
     <message>
         <source>The local backup folder is on a drive that is not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel yedekleme klasörü, bağlı olmayan bir sürücüde bulunuyor.</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantıyı kaldır</translation>
     </message>
     <message>
         <source>The destination does not have enough free space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedefte yeterli boş alan yok.</translation>
     </message>
     <message>
         <source>The home folder service is disabled on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuda kullanıcı ana klasörü hizmeti devre dışı.</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Güncel</translation>
     </message>
     <message>
         <source>There is not enough free space on the destination for this backup folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedefte bu yedekleme klasörü için yeterli boş alan yok.</translation>
     </message>
     <message>
         <source>Nimbra Backup version %1. Copyright (C) Halvern. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimbra Backup sürüm %1. Copyright (C) Halvern. Tüm hakları saklıdır.</translation>
     </message>
     <message>
         <source>The backup could not be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yedekleme tamamlanamadı.</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Yol</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>El ile proxy yapılandırması</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef</translation>
     </message>
     <message>
         <source>This account requires a verification code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu hesap bir doğrulama kodu gerektiriyor.</translation>
     </message>
     <message>
         <source>Unlink this computer from %1? Its backup tasks will stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayarın %1 ile bağlantısı kaldırılsın mı? Bilgisayarın yedekleme görevleri durdurulacak.</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Sürdür</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola</translation>
     </message>
     <message>
         <source>Nimbra Backup is initializing...</source>
@@ -189,435 +189,435 @@
     </message>
     <message>
         <source>No folder selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasör seçilmedi.</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem proxy ayarlarını kullan</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Hayır</translation>
     </message>
     <message>
         <source>Local folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel klasör</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya</translation>
     </message>
     <message>
         <source>Please enter a user name for the proxy server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen proxy sunucusu için bir kullanıcı adı girin.</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre</translation>
     </message>
     <message>
         <source>The server's SSL certificate has changed. Do you want to trust the new certificate?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunun SSL sertifikası değişti. Yeni sertifikaya güvenmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı kaldırılıyor...</translation>
     </message>
     <message>
         <source>Use SSL encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL şifrelemesi kullan</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sürüm %1</translation>
     </message>
     <message>
         <source>Recent activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Son etkinlikler</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Duraklat</translation>
     </message>
     <message>
         <source>The source folder is read-only. Files can be backed up but not restored into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaynak klasör salt okunur. Dosyalar yedeklenebilir ancak bu klasöre geri yüklenemez.</translation>
     </message>
     <message>
         <source>You have read-only access to this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu klasöre yalnızca okuma erişiminiz var.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Hata</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Duraklatıldı</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Yükselt</translation>
     </message>
     <message>
         <source>The new language takes effect after Nimbra Backup restarts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni dil, Nimbra Backup yeniden başlatıldıktan sonra geçerli olur.</translation>
     </message>
     <message>
         <source>Please enter a port number between 1 and 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen 1 ile 65535 arasında bir bağlantı noktası numarası girin.</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Karşıya yükleniyor</translation>
     </message>
     <message>
         <source>The server's SSL certificate has changed since the last connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunun SSL sertifikası son bağlantıdan bu yana değişti.</translation>
     </message>
     <message>
         <source>The server does not accept connections from this IP address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu bu IP adresinden gelen bağlantıları kabul etmiyor.</translation>
     </message>
     <message>
         <source>Testing connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı test ediliyor...</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuyla güvenli bir bağlantı kurulamadı.</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi değil</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı noktası</translation>
     </message>
     <message>
         <source>Connect to your server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunuza bağlanın</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doğrulama kodu yanlış.</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seç</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuda bu ada sahip bir paylaşılan klasör zaten var.</translation>
     </message>
     <message>
         <source>This wizard helps you set up your first backup task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu sihirbaz, ilk yedekleme görevinizi ayarlamanıza yardımcı olur.</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlanıyor...</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkin</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Hakkında</translation>
     </message>
     <message>
         <source>You do not have permission to access the destination folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef klasöre erişim izniniz yok.</translation>
     </message>
     <message>
         <source>Your storage quota on the server has been reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucudaki depolama kotanız doldu.</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya uzantısını düzenlemek için çift tıklayın.</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Devam</translation>
     </message>
     <message>
         <source>Maximum file size (MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maksimum dosya boyutu (MB)</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Yedekleniyor...</translation>
     </message>
     <message>
         <source>Your storage quota is too small for this backup folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Depolama kotanız bu yedekleme klasörü için yetersiz.</translation>
     </message>
     <message>
         <source>Too many failed sign-in attempts. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Çok fazla başarısız oturum açma denemesi. Lütfen daha sonra tekrar deneyin.</translation>
     </message>
     <message>
         <source>0 means no limit</source>
-        <translation type="unfinished"></translation>
+        <translation>0 sınırsız anlamına gelir</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beklenmeyen bir hata oluştu.</translation>
     </message>
     <message>
         <source>Nimbra Backup failed to initialize.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimbra Backup başlatılamadı.</translation>
     </message>
     <message>
         <source>The server does not match the one this task was created on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu, bu görevin oluşturulduğu sunucuyla eşleşmiyor.</translation>
     </message>
     <message>
         <source>Choose a destination folder on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuda bir hedef klasör seçin.</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı adı veya parola yanlış.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Dil</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem varsayılanı</translation>
     </message>
     <message>
         <source>Trust and continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Güven ve devam et</translation>
     </message>
     <message>
         <source>Choose the local folders to back up and where to store them on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yedeklenecek yerel klasörleri ve bunların sunucuda nerede saklanacağını seçin.</translation>
     </message>
     <message>
         <source>This account must use two-step verification. Please enable it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu hesabın iki adımlı doğrulama kullanması gerekiyor. Lütfen önce bunu etkinleştirin.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>İleri</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygula</translation>
     </message>
     <message>
         <source>Please enter the proxy server address and port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen proxy sunucusunun adresini ve bağlantı noktasını girin.</translation>
     </message>
     <message>
         <source>This account is disabled on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu hesap sunucuda devre dışı bırakılmış.</translation>
     </message>
     <message>
         <source>Another backup task already uses this destination folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu hedef klasör zaten başka bir yedekleme görevi tarafından kullanılıyor.</translation>
     </message>
     <message>
         <source>There is no valid folder to back up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yedeklenecek geçerli bir klasör yok.</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyanın kilidinin açılması bekleniyor</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy yok</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Yardım</translation>
     </message>
     <message>
         <source>The server version is too old for this client. Please update the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu sürümü bu istemci için çok eski. Lütfen sunucuyu güncelleyin.</translation>
     </message>
     <message>
         <source>Select folders on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayardaki klasörleri seçin</translation>
     </message>
     <message>
         <source>Specify the file size between 0-10240000 MB, with 0 MB being unlimited.</source>
-        <translation type="unfinished"></translation>
+        <translation>0 ile 10240000 MB arasında bir dosya boyutu belirtin; 0 MB sınırsız anlamına gelir.</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayarda silinen dosyaları sunucuda tut</translation>
     </message>
     <message>
         <source>The network connection was lost. Please check your network settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ağ bağlantısı kesildi. Lütfen ağ ayarlarınızı kontrol edin.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Durum</translation>
     </message>
     <message>
         <source>Choose source folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaynak klasörleri seçin</translation>
     </message>
     <message>
         <source>Read-only folders are backed up, but changes on the server are not written back to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salt okunur klasörler yedeklenir ancak sunucudaki değişiklikler bu klasörlere geri yazılmaz.</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres</translation>
     </message>
     <message>
         <source>Security warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Güvenlik uyarısı</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekleniyor</translation>
     </message>
     <message>
         <source>Downloading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 indiriliyor...</translation>
     </message>
     <message>
         <source>Back up the folders on this computer to your server in a few steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayardaki klasörleri birkaç adımda sunucunuza yedekleyin.</translation>
     </message>
     <message>
         <source>Proxy user name</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy kullanıcı adı</translation>
     </message>
     <message>
         <source>Connect via Quintlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Quintlink üzerinden bağlan</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesap</translation>
     </message>
     <message>
         <source>A system error occurred. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir sistem hatası oluştu. Lütfen daha sonra tekrar deneyin.</translation>
     </message>
     <message>
         <source>The destination shared folder %1 no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 adlı hedef paylaşılan klasör artık mevcut değil.</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 yükseltilemedi (hata kodu: %2).</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Özet</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation type="unfinished"></translation>
+        <translation>Hazırlanıyor</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Genel</translation>
     </message>
     <message>
         <source>The destination folder is read-only. Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef klasör salt okunur. Lütfen başka bir klasör seçin.</translation>
     </message>
     <message>
         <source>Backup error</source>
-        <translation type="unfinished"></translation>
+        <translation>Yedekleme hatası</translation>
     </message>
     <message>
         <source>A new version is available. Click to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni bir sürüm mevcut. Güncellemek için tıklayın.</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Salt okunur</translation>
     </message>
     <message>
         <source>The Quintlink relay server could not be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quintlink aktarma sunucusuna ulaşılamadı.</translation>
     </message>
     <message>
         <source>This local folder is already part of another backup task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu yerel klasör zaten başka bir yedekleme görevinin parçası.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelişmiş</translation>
     </message>
     <message>
         <source>%1 files to process</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosya işlenecek</translation>
     </message>
     <message>
         <source>Excluded folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Hariç tutulan klasörler</translation>
     </message>
     <message>
         <source>You do not have permission to write to the destination shared folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef paylaşılan klasöre yazma izniniz yok.</translation>
     </message>
     <message>
         <source>Files with these extensions are not backed up:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu uzantılara sahip dosyalar yedeklenmez:</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kimlik doğrulama başarısız oldu.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar</translation>
     </message>
     <message>
         <source>The upgrade failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yükseltme başarısız oldu.</translation>
     </message>
     <message>
         <source>Searching for servers on the local network...</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel ağda sunucular aranıyor...</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Geri</translation>
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Start now</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi başlat</translation>
     </message>
     <message>
         <source>Processing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>İşleniyor: %1</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy sunucusu kimlik doğrulaması gerektiriyor</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu</translation>
     </message>
     <message>
         <source>Select backup folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Yedekleme klasörlerini seçin</translation>
     </message>
     <message>
         <source>Could not create a session on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuda oturum oluşturulamadı.</translation>
     </message>
     <message>
         <source>Nimbra Backup is ready.</source>
@@ -625,35 +625,35 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
     <message>
         <source>This client version is too old for the server. Please upgrade Nimbra Backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu istemci sürümü sunucu için çok eski. Lütfen Nimbra Backup'ı yükseltin.</translation>
     </message>
     <message>
         <source>Excluded file extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Hariç tutulan dosya uzantıları</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar uygulanıyor...</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Güncelleniyor...</translation>
     </message>
     <message>
         <source>Find servers on the local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel ağdaki sunucuları bul</translation>
     </message>
     <message>
         <source>Start Nimbra Backup when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum açtığımda Nimbra Backup'ı başlat</translation>
     </message>
     <message>
         <source>Please review the settings below before finishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen bitirmeden önce aşağıdaki ayarları gözden geçirin.</translation>
     </message>
 </context>
 </TS>

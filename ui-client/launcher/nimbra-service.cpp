@@ -1,1 +1,424 @@
-// placeholder: replaced by the implementation
+#include "nimbra-service.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QString>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "extractor.h"
+#include "file/file-op.h"
+#include "log.h"
+
+namespace {
+
+const char kComp[] = "service_debug";
+
+QString ToQString(const ustring& s) {
+    return QString::fromUtf8(s.c_str(), static_cast<int>(s.length()));
+}
+
+ustring ToUstring(const QString& s) {
+    return ustring(s.toUtf8().toStdString());
+}
+
+// Fills the fields of info whose keys the group "Version" of the INI file
+// at path holds; absent keys (or a missing file) leave their fields alone.
+void ReadVersionFile(const ustring& path, Service::VersionInfo& info) {
+    static const struct {
+        const char* key;
+        ustring Service::VersionInfo::*field;
+    } kKeys[] = {
+        {"major_version", &Service::VersionInfo::major_version},
+        {"minor_version", &Service::VersionInfo::minor_version},
+        {"build_version", &Service::VersionInfo::build_version},
+        {"icon_overlay_version", &Service::VersionInfo::icon_overlay_version},
+    };
+    QSettings settings(ToQString(path), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Version"));
+    for (const auto& k : kKeys) {
+        const QString key = QString::fromLatin1(k.key);
+        if (settings.contains(key)) info.*k.field = ToUstring(settings.value(key).toString());
+    }
+    settings.endGroup();
+}
+
+// Makes the entries of folder (renames, new and removed names) durable.
+int SyncFolder(const ustring& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    const int r = fsync(fd);
+    close(fd);
+    return r == 0 ? 0 : -1;
+}
+
+// Flushes everything written to the file system that holds path.
+int SyncFileSystem(const ustring& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    const int r = syncfs(fd);
+    close(fd);
+    return r == 0 ? 0 : -1;
+}
+
+// Puts the last whole copy of an unfinished preparation back into app_dir,
+// discarding whatever unfinished extraction app_dir holds. 0 when app_dir
+// holds that copy now (or is gone, when there was none); -1 otherwise, with
+// the record left for the next run.
+int RestoreWholeCopy(const ustring& app_dir, const PreparationMarker& marker) {
+    const ustring whole = marker.WholeCopy();
+    Logger::LogMsg(Logger::L_NOTICE, kComp,
+                   "[NOTE] nimbra-service(%d): an earlier preparation of '%s' did not finish, "
+                   "last whole copy: '%s'\n",
+                   __LINE__, app_dir.c_str(), whole.c_str());
+    if (whole == app_dir) return 0;
+    if (FSRemove(app_dir, false) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): failed to remove the unfinished copy '%s'\n",
+                       __LINE__, app_dir.c_str());
+        return -1;
+    }
+    if (whole.empty()) return 0;
+    if (FSRename(whole, app_dir, false) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): failed to restore app from '%s' -> '%s'\n",
+                       __LINE__, whole.c_str(), app_dir.c_str());
+        return -1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+Service::Service() : timeout(0) {}
+
+Service::~Service() {}
+
+void Service::SetTimeout(int t) {
+    timeout = t;
+}
+
+ustring Service::GetUserInstallPath() {
+    return ToUstring(QDir::homePath());
+}
+
+ustring Service::GetRootNimbraInstallPath() {
+    return ToUstring(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" + ".."));
+}
+
+ustring Service::GetRootNimbraResourceInstallPath() {
+    return GetRootNimbraInstallPath() + "";
+}
+
+ustring Service::GetUserNimbraInstallPath() {
+    return GetUserInstallPath() + "/" + ".NimbraBackup";
+}
+
+ustring Service::GetUserNimbraAppInstallPath() {
+    return GetUserNimbraInstallPath() + "/" + "Nimbra.app";
+}
+
+ustring Service::GetUserNimbraDataInstallPath() {
+    return GetUserNimbraInstallPath() + "/" + "data";
+}
+
+void Service::LoadSourceVersion() {
+    const ustring path = GetUserNimbraAppInstallPath() + "/" + "INFO";
+    if (!IsFileExist(path, false)) {
+        Logger::LogMsg(Logger::L_INFO, kComp, "[INFO] nimbra-service(%d): source does not exist\n",
+                       __LINE__);
+        return;
+    }
+    ReadVersionFile(path, source_version);
+    Logger::LogMsg(
+        Logger::L_INFO, kComp, "[INFO] nimbra-service(%d): source_version = (%s, %s, %s, %s)\n",
+        __LINE__, source_version.major_version.c_str(), source_version.minor_version.c_str(),
+        source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
+}
+
+void Service::LoadTargetVersion() {
+    // No existence test: a missing file simply yields no keys.
+    ReadVersionFile(GetRootNimbraResourceInstallPath() + "/" + "INFO", target_version);
+    Logger::LogMsg(
+        Logger::L_INFO, kComp, "[INFO] nimbra-service(%d): target_version = (%s, %s, %s, %s)\n",
+        __LINE__, target_version.major_version.c_str(), target_version.minor_version.c_str(),
+        target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+}
+
+bool Service::IsPreparationUnfinished() const {
+    return PreparationMarker(per_user_install_path).Exists();
+}
+
+int Service::ExtractPackage() {
+    const ustring src = GetRootNimbraResourceInstallPath() + "/package/nimbra.hpk";
+    const ustring dst = GetUserNimbraAppInstallPath();
+    if (FSMKDir(dst, true) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): failed to create folder: '%s'\n", __LINE__,
+                       dst.c_str());
+        return -1;
+    }
+    Logger::LogMsg(Logger::L_INFO, kComp,
+                   "[INFO] nimbra-service(%d): extract package: '%s' -> '%s'\n", __LINE__,
+                   src.c_str(), dst.c_str());
+    Extractor extractor;
+    extractor.SetSource(src);
+    extractor.SetTarget(dst);
+    return extractor.Extract();
+}
+
+// Every destructive step is announced in the PreparationMarker first, so that
+// a run killed at any point leaves enough to find the user's whole copy: the
+// old copy stays whole, in the app folder or under its backup name, until the
+// new one is complete on disk.
+int Service::PrepareUserEnv() {
+    const ustring app_dir = per_user_install_path;
+    PreparationMarker marker(app_dir);
+    if (marker.Exists() && RestoreWholeCopy(app_dir, marker) != 0) return -1;
+
+    ustring backup_dir;
+    int rename_count = 0;
+    if (IsFileExist(app_dir, false)) {
+        for (;;) {
+            backup_dir = GetAppBackupDir(app_dir, rename_count);
+            if (marker.RecordWhole(rename_count) != 0) {
+                Logger::LogMsg(Logger::L_ERR, kComp,
+                               "[ERROR] nimbra-service(%d): failed to record the preparation in "
+                               "'%s'\n",
+                               __LINE__, marker.path().c_str());
+                marker.Remove();  // the app folder is whole and in place
+                return -1;
+            }
+            if (FSRename(app_dir, backup_dir, false) == 0) break;
+            // A backup of that name left from an earlier run is in the way.
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] nimbra-service(%d): failed to backup app from '%s' -> '%s'\n",
+                           __LINE__, app_dir.c_str(), backup_dir.c_str());
+            ++rename_count;
+            if (rename_count >= MAX_RENAME_COUNT) {
+                Logger::LogMsg(Logger::L_ERR, kComp,
+                               "[ERROR] nimbra-service(%d): failed to backup app from '%s' -> '%s' "
+                               "at max retries, exiting\n",
+                               __LINE__, app_dir.c_str(), backup_dir.c_str());
+                marker.Remove();
+                return -1;
+            }
+        }
+    }
+    // Without this record an extraction cut short would later pass for a
+    // whole copy; with no way to write it, nothing is extracted.
+    if (marker.RecordPartial(backup_dir.empty() ? -1 : rename_count) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): failed to record the preparation in '%s'\n",
+                       __LINE__, marker.path().c_str());
+        if (backup_dir.empty() || FSRename(backup_dir, app_dir, false) == 0) marker.Remove();
+        return -1;
+    }
+
+    if (ExtractPackage() != 0) {
+        if (backup_dir.empty()) {
+            // The record stays: the next run discards this copy and extracts again.
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] nimbra-service(%d): Failed to extract package, and no old "
+                           "installation to rollback\n",
+                           __LINE__);
+        } else {
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] nimbra-service(%d): Failed to extract package, rollback to old "
+                           "installation\n",
+                           __LINE__);
+            FSRemove(app_dir, false);
+            // The old copy is whole again in its own place: the ordinary
+            // upgrade decision will try again on the next run. If it could
+            // not be moved back, the record leads the next run to it.
+            if (FSRename(backup_dir, app_dir, false) == 0) {
+                marker.Remove();
+            } else {
+                Logger::LogMsg(Logger::L_ERR, kComp,
+                               "[ERROR] nimbra-service(%d): failed to restore app from '%s' -> "
+                               "'%s'\n",
+                               __LINE__, backup_dir.c_str(), app_dir.c_str());
+            }
+        }
+        return -1;
+    }
+
+    // The backups may only go once the new copy is on disk for good.
+    if (SyncFileSystem(app_dir) != 0 || marker.RecordWhole(-1) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): failed to make '%s' durable, keeping the "
+                       "backup app\n",
+                       __LINE__, app_dir.c_str());
+        return 0;
+    }
+    Logger::LogMsg(Logger::L_INFO, kComp,
+                   "[INFO] nimbra-service(%d): user installation is ready, removing backup app\n",
+                   __LINE__);
+    // Every backup name, not only those this run tried: a run killed while
+    // removing backups can leave gaps in the row.
+    for (int i = 0; i < MAX_RENAME_COUNT; ++i) FSRemove(GetAppBackupDir(app_dir, i), false);
+    marker.Remove();
+    return 0;
+}
+
+void Service::RemoveAgedFolders() {
+    const ustring aged_app_dir = GetUserNimbraInstallPath() + "/app";
+    Logger::LogMsg(Logger::L_INFO, kComp,
+                   "[INFO] nimbra-service(%d): removing aged app folder %s\n", __LINE__,
+                   aged_app_dir.c_str());
+    FSRemove(aged_app_dir, false);
+}
+
+int Service::FSCopyPath(const ustring& src, const ustring& dest) {
+    Logger::LogMsg(Logger::L_DEBUG, kComp, "[DEBUG] nimbra-service(%d): copy from '%s' to '%s'\n",
+                   __LINE__, src.c_str(), dest.c_str());
+    FILE_INFO f_info;
+    if (FSStat(src, f_info, false) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): FSCopyPath: failed to stat source '%s'\n",
+                       __LINE__, src.c_str());
+        return -1;
+    }
+    if (!f_info.isExist) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): FSCopyPath: source path '%s' does not exist\n",
+                       __LINE__, src.c_str());
+        return -1;
+    }
+    if (f_info.type != FT_DIR) {
+        FSCopy(src, dest, false);
+        return 0;
+    }
+    // A destination inside the source would be copied into itself without end.
+    if (FSIsParentFolder(src, dest)) {
+        Logger::LogMsg(
+            Logger::L_ERR, kComp,
+            "[ERROR] nimbra-service(%d): FSCopyPath: dest folder '%s' lies inside '%s'\n", __LINE__,
+            dest.c_str(), src.c_str());
+        return -1;
+    }
+    if (FSMKDir(dest, true) != 0) {
+        Logger::LogMsg(
+            Logger::L_ERR, kComp,
+            "[ERROR] nimbra-service(%d): FSCopyPath: failed to create dest folder '%s'\n", __LINE__,
+            dest.c_str());
+        return -1;
+    }
+    DIR_HANDLE handle;
+    if (FSOpenDir(src, 0, handle) != 0) {
+        Logger::LogMsg(Logger::L_WARNING, kComp,
+                       "[WARNING] nimbra-service(%d): FSCopyPath: failed to create handle  for src "
+                       "'%s' failed\n",
+                       __LINE__, src.c_str());
+        return 0;
+    }
+    int result = -1;
+    DIR_ENTRY entry;
+    for (;;) {
+        if (FSReadDir(handle, entry) <= 0) {
+            result = 0;
+            break;
+        }
+        if (entry.name == ustring(".") || entry.name == ustring("..")) continue;
+        const ustring from = src + "/" + entry.name;
+        const ustring to = dest + "/" + entry.name;
+        const int r = entry.type == FT_DIR ? FSCopyPath(from, to) : FSCopy(from, to, false);
+        if (r < 0) {
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] nimbra-service(%d): FSCopyPath: failed to copy from '%s' to "
+                           "'%s'\n",
+                           __LINE__, from.c_str(), to.c_str());
+            result = -1;
+            break;
+        }
+    }
+    FSCloseDir(handle);
+    return result;
+}
+
+ustring GetAppBackupDir(const ustring& app_dir, int tries) {
+    ustring backup_dir = app_dir + "_tmp";
+    if (tries != 0) {
+        char tries_str[8];
+        const int n = snprintf(tries_str, sizeof(tries_str), "%d", tries);
+        if (n < 0 || n >= static_cast<int>(sizeof(tries_str))) {
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] nimbra-service(%d): snprintf failed (continuing without "
+                           "postfix)",
+                           __LINE__);
+        } else {
+            backup_dir += tries_str;
+        }
+    }
+    return backup_dir;
+}
+
+PreparationMarker::PreparationMarker(const ustring& app_dir)
+    : app_dir_(app_dir), path_(app_dir + ".pending") {}
+
+bool PreparationMarker::Exists() const {
+    return IsFileExist(path_, false);
+}
+
+int PreparationMarker::RecordWhole(int tries) {
+    return Write("whole", tries);
+}
+
+int PreparationMarker::RecordPartial(int tries) {
+    return Write("partial", tries);
+}
+
+// Written beside the record and renamed over it, so that the record holds
+// either its old or its new line whenever the process dies.
+int PreparationMarker::Write(const char* state, int tries) {
+    char line[32];
+    const int len = snprintf(line, sizeof(line), "%s %d\n", state, tries);
+    const ustring folder = FSParentPath(path_);
+    if (FSMKDir(folder, true) != 0) return -1;
+    const ustring tmp = path_ + ".new";
+    const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return -1;
+    const bool written = write(fd, line, len) == len && fsync(fd) == 0;
+    if (close(fd) != 0 || !written || rename(tmp.c_str(), path_.c_str()) != 0) {
+        unlink(tmp.c_str());
+        return -1;
+    }
+    return SyncFolder(folder);
+}
+
+int PreparationMarker::Remove() {
+    unlink((path_ + ".new").c_str());
+    if (unlink(path_.c_str()) != 0 && errno != ENOENT) return -1;
+    return SyncFolder(FSParentPath(path_));
+}
+
+ustring PreparationMarker::WholeCopy() const {
+    char state[16] = "";
+    int tries = -1;
+    bool known = false;
+    if (FILE* f = fopen(path_.c_str(), "re")) {
+        known = fscanf(f, "%15s %d", state, &tries) == 2 && tries >= -1 &&
+                tries < MAX_RENAME_COUNT &&
+                (strcmp(state, "whole") == 0 || strcmp(state, "partial") == 0);
+        fclose(f);
+    }
+    const bool app_exists = IsFileExist(app_dir_, false);
+    const ustring backup = tries >= 0 ? GetAppBackupDir(app_dir_, tries) : ustring();
+    const bool backup_exists = !backup.empty() && IsFileExist(backup, false);
+    if (!known) return app_exists ? app_dir_ : ustring();
+    if (strcmp(state, "whole") == 0) {
+        // The app folder goes only by the rename to the backup.
+        if (app_exists) return app_dir_;
+        return backup_exists ? backup : ustring();
+    }
+    // Partial: the backup leaves only by being moved back to the app folder.
+    if (backup_exists) return backup;
+    return tries >= 0 && app_exists ? app_dir_ : ustring();
+}

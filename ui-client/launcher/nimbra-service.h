@@ -38,6 +38,8 @@ public:
     virtual void LoadTargetVersion();
     // Backs the app folder up, extracts, rolls back on failure, removes the
     // backups on success. 0 when the app folder holds the new package; -1.
+    // A preparation that an earlier run left unfinished is first undone
+    // (its last whole copy put back into the app folder) and then redone.
     virtual int PrepareUserEnv();
 
     // Removes the folder of an older per-user layout, on every run.
@@ -54,13 +56,59 @@ public:
     static ustring GetUserNimbraDataInstallPath();      // $HOME/.NimbraBackup/data
 
 protected:
+    // Whether an earlier preparation of per_user_install_path did not finish.
+    bool IsPreparationUnfinished() const;
+
     int timeout;
     ustring per_user_install_path;
     VersionInfo target_version;
     VersionInfo source_version;
 };
 
+// Number of backup names a preparation tries: "_tmp", then "_tmp1" to "_tmp9".
+const int MAX_RENAME_COUNT = 10;
+
 // app_dir + "_tmp", followed by tries unless it is 0.
 ustring GetAppBackupDir(const ustring& app_dir, int tries);
+
+// PreparationMarker: where the user's last whole copy of the client lies
+// while a preparation replaces the app folder. The launcher can be killed at
+// any moment (logout, power loss); the record lets the next run tell an
+// unfinished copy from a whole one, put the whole one back and start again.
+//
+// The record is the file app_dir + ".pending", next to the app folder. Its
+// one line is "whole <n>" (the app folder holds the whole copy; once it is
+// gone, the copy was moved to backup n) or "partial <n>" (the app folder
+// holds an unfinished extraction; the whole copy is backup n, -1 for none,
+// or the app folder again once backup n was moved back). Every change
+// replaces the file atomically and is flushed to disk, together with the
+// renames in the same folder, before the step it announces.
+class PreparationMarker {
+public:
+    explicit PreparationMarker(const ustring& app_dir);
+
+    bool Exists() const;
+    // Announces that the app folder is whole and may be moved to backup
+    // tries next (-1: it stays). 0 or -1 (nothing changed on disk).
+    int RecordWhole(int tries);
+    // Announces an extraction into the app folder while the whole copy is
+    // backup tries (-1: there is none). 0 or -1 (nothing changed on disk).
+    int RecordPartial(int tries);
+    // Removes the record, durably. 0 or -1.
+    int Remove();
+
+    // The folder that holds the last whole copy according to the record
+    // and the folders present: the app folder, a backup, or empty for none.
+    // An unreadable record trusts an existing app folder.
+    ustring WholeCopy() const;
+
+    const ustring& path() const { return path_; }
+
+private:
+    int Write(const char* state, int tries);
+
+    ustring app_dir_;
+    ustring path_;
+};
 
 #endif  // NIMBRA_LAUNCHER_NIMBRA_SERVICE_H

@@ -4,6 +4,8 @@
 #ifndef NIMBRA_LAUNCHER_LINUX_LINUX_SERVICE_H
 #define NIMBRA_LAUNCHER_LINUX_LINUX_SERVICE_H
 
+#include <sys/types.h>
+
 #include "nimbra-service.h"
 
 class LinuxService : public Service {
@@ -11,22 +13,29 @@ public:
     LinuxService();
     ~LinuxService() override;
 
-    // SIGTERM, up to five one-second probes, then SIGKILL.
+    // SIGTERM, up to five one-second probes, then SIGKILL. Only a process
+    // that IsUserClient() recognises is ever signalled; a pid file naming
+    // anything else (a stale pid, 0, a negative id) is logged and left.
     void StopService() override;
     // Stops an installed client, then PrepareUserEnv(). 0 or -1.
     int HandlePackageUpgrade() override;
     // Runs the user's start script and waits for it.
     void PostUpgrade() override;
     void PreUpgrade() override;
-    // Target build strictly greater than the source build, or no executable.
+    // Target build strictly greater than the source build, no executable,
+    // or an earlier preparation left unfinished.
     bool IsNeedUpgrade() override;
 
     static LinuxService& GetInstace();
     bool PerUserBinPathExist();
-    // Runs the start script; always 0.
+    // Runs the start script with the single argument "start"; always 0.
     int LaunchPerUserBin();
     void LoadTargetVerInfo();
     void LoadSourceVerInfo();
+
+    // Whether pid runs the user's client: its executable, or the script that
+    // its interpreter runs, lies inside the app folder (links resolved).
+    bool IsUserClient(pid_t pid) const;
 };
 
 #endif  // NIMBRA_LAUNCHER_LINUX_LINUX_SERVICE_H

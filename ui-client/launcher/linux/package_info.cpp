@@ -1,1 +1,15 @@
-// placeholder: replaced by the implementation
+#include "linux/package_info.h"
+
+#include <QDir>
+
+PackageInfo::PackageInfo()
+    : ImageFolder("/opt/Halvern/Nimbra/images"),
+      LogFolder(ustring(QDir::homePath().toUtf8().toStdString()) + "/.Nimbra"),
+      LogLevelPath("/opt/Halvern/Nimbra/log/launcher.debug"),
+      PackagePath("/opt/Halvern/Nimbra/package/nimbra.hpk"),
+      ConfigFolder("/opt/Halvern/Nimbra/conf") {}
+
+PackageInfo& PackageInfo::GetInstance() {
+    static PackageInfo instance;
+    return instance;
+}

@@ -255,19 +255,22 @@ TEST(UstringTest, IllFormedUtf8) {
         EXPECT_EQ(ustring::is_valid(v.first), v.second) << "'" << v.first << "'";
     }
 
-    Probe s("\xFF");
-    std::string out = Stderr([&] {
-        EXPECT_EQ(s.c_str_utf16()[0], 0);
-        EXPECT_EQ(s.c_str_utf16()[0], 0);
-    });
-    EXPECT_TRUE(Warned(out, kFromUtf8, kInvalidChar, 2)) << out;
-    EXPECT_STREQ(s.c_str(), "\xFF");
+    // A valid prefix must not leak into the UTF-16 form either.
+    for (const char* text : {"\xFF", "ab\xFF"}) {
+        Probe s(text);
+        std::string out = Stderr([&] {
+            EXPECT_EQ(s.c_str_utf16()[0], 0);
+            EXPECT_EQ(s.c_str_utf16()[0], 0);
+        });
+        EXPECT_TRUE(Warned(out, kFromUtf8, kInvalidChar, 2)) << out;
+        EXPECT_STREQ(s.c_str(), text);
 
-    // The UTF-16 edit starts from the (empty) UTF-16 form of the text.
-    out = Stderr([&] { s += W(u"x"); });
-    EXPECT_TRUE(Warned(out, kFromUtf8, kInvalidChar, 1)) << out;
-    EXPECT_STREQ(s.c_str(), "x");
-    s.ExpectSound();
+        // The UTF-16 edit starts from the (empty) UTF-16 form of the text.
+        out = Stderr([&] { s += W(u"x"); });
+        EXPECT_TRUE(Warned(out, kFromUtf8, kInvalidChar, 1)) << out;
+        EXPECT_STREQ(s.c_str(), "x");
+        s.ExpectSound();
+    }
 }
 
 TEST(UstringTest, UnpairedSurrogateEmptiesTheString) {

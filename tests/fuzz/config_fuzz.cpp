@@ -14,8 +14,8 @@
 namespace {
 
 bool IsKeyChar(unsigned char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-           c == '-' || c == '_' || c == '.';
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' ||
+           c == '_' || c == '.';
 }
 
 std::string TempFile() {

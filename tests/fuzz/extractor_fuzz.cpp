@@ -29,8 +29,8 @@ struct Sandbox {
         fs::create_directories(dir + "/work");
         if (chdir((dir + "/work").c_str()) != 0) abort();
         // Log into the sandbox: errors only, nothing on the console.
-        Logger::Initialize(Logger::FILE_LOGGER, ustring((dir + "/extractor.log").c_str()), ustring(),
-                           2);
+        Logger::Initialize(Logger::FILE_LOGGER, ustring((dir + "/extractor.log").c_str()),
+                           ustring(), 2);
     }
     ~Sandbox() {
         if (chdir("/tmp") == 0) fs::remove_all(dir);

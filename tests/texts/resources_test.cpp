@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QResource>
 #include <QSet>
 #include <QStringList>
@@ -154,6 +155,27 @@ TEST_P(TranslationResourcesTest, HoldsAllMessages) {
     }
     EXPECT_TRUE(missing.isEmpty()) << code << ": " << missing.size()
                                    << " untranslated, first: " << missing.value(0).toStdString();
+}
+
+// A translation that loses or invents a placeholder would show a raw "%1" or
+// drop the caller's value.
+TEST_P(TranslationResourcesTest, TranslationsKeepThePlaceholders) {
+    const std::string code = GetParam();
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(ResourceName(code)));
+    const QRegularExpression placeholder(QStringLiteral("%[0-9]"));
+    auto placeholders = [&placeholder](const QString& text) {
+        QStringList found;
+        for (auto it = placeholder.globalMatch(text); it.hasNext();) found << it.next().captured();
+        found.sort();
+        return found;
+    };
+    for (const QString& text : DistinctTexts()) {
+        const QString translated = translator.translate("global", text.toLatin1().constData());
+        if (translated.isEmpty()) continue;  // reported by HoldsAllMessages
+        EXPECT_EQ(placeholders(translated), placeholders(text))
+            << code << ": " << translated.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, TranslationResourcesTest, ::testing::ValuesIn(kCodes),

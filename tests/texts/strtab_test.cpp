@@ -25,24 +25,24 @@ protected:
 
 TEST_F(StrTableTest, KeysFollowTheIdentifiersAndAreUnique) {
     ASSERT_EQ(NUM_STRING_IDS, 174);
-    const std::map<int, std::string> spots = {
-        {main_desc_last_upload, "main_desc_last_upload"},
-        {app_name, "app_name"},
-        {desc_nmbr_env_preparing, "desc_nmbr_env_preparing"},
-        {version, "version"},
-        {btn_ok, "btn_ok"},
-        {desc_nmbr_env_preparation_done, "desc_nmbr_env_preparation_done"},
-        {wizard_network_err_sync_folder_warning, "wizard_network_err_sync_folder_warning"},
+    struct Spot {
+        StringID id;
+        int number;
+        const char* key;
     };
-    const std::map<int, int> ids = {{main_desc_last_upload, 0},
-                                    {app_name, 3},
-                                    {desc_nmbr_env_preparing, 45},
-                                    {version, 56},
-                                    {btn_ok, 115},
-                                    {desc_nmbr_env_preparation_done, 164},
-                                    {wizard_network_err_sync_folder_warning, 173}};
-    for (const auto& [id, number] : ids) EXPECT_EQ(id, number);
-    for (const auto& [id, key] : spots) EXPECT_STREQ(ktab[id], key.c_str()) << id;
+    const Spot spots[] = {
+        {main_desc_last_upload, 0, "main_desc_last_upload"},
+        {app_name, 3, "app_name"},
+        {desc_nmbr_env_preparing, 45, "desc_nmbr_env_preparing"},
+        {version, 56, "version"},
+        {btn_ok, 115, "btn_ok"},
+        {desc_nmbr_env_preparation_done, 164, "desc_nmbr_env_preparation_done"},
+        {wizard_network_err_sync_folder_warning, 173, "wizard_network_err_sync_folder_warning"},
+    };
+    for (const Spot& spot : spots) {
+        EXPECT_EQ(spot.id, spot.number);
+        EXPECT_STREQ(ktab[spot.id], spot.key);
+    }
 
     std::set<std::string> keys;
     std::map<std::string, int> families;

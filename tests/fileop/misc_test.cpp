@@ -80,6 +80,7 @@ TEST_F(FileOpMisc, UTimeSetsTheEntryItself) {
     FILE_INFO info;
     ASSERT_EQ(GetFileInfo(path("target").c_str(), info), 0);
     EXPECT_TRUE(FSTimeEqual(info.mtime, 6));
+    EXPECT_FALSE(FSTimeEqual(info.mtime, 5));
     EXPECT_EQ(FSUTime(path("missing").c_str(), 5, 6), -1);
 }
 

@@ -1,0 +1,208 @@
+// Preparing the user's copy: backup names, extraction of real archives,
+// rollback, first installation, and the next run after a run that was
+// killed half-way.
+#include <filesystem>
+
+#include "extractor.h"
+#include "file/file-op.h"
+#include "linux/linux-service.h"
+#include "service/service_support.h"
+
+namespace fs = std::filesystem;
+using namespace service_test;
+using nimbra_test::Exists;
+using nimbra_test::ReadFile;
+using nimbra_test::WriteFile;
+
+namespace {
+
+// Extracts an archive of the test's choosing instead of the machine-wide
+// package, the way the real ExtractPackage does.
+class PackageService : public LinuxService {
+public:
+    explicit PackageService(const std::string& archive) : archive_(archive) {}
+
+    int ExtractPackage() override {
+        ++extractions;
+        if (FSMKDir(per_user_install_path, true) != 0) return -1;
+        Extractor e;
+        e.SetSource(archive_.c_str());
+        e.SetTarget(per_user_install_path);
+        return e.Extract();
+    }
+
+    using LinuxService::source_version;
+    using LinuxService::target_version;
+    int extractions = 0;
+
+private:
+    std::string archive_;
+};
+
+class PrepareTest : public ServiceTest {
+protected:
+    void SetUp() override {
+        ServiceTest::SetUp();
+        old_ = SamplePackage(100, 3);
+        old_.push_back({"user-note", "kept by the user", 0644});
+        new_ = SamplePackage(101, 5);
+        WriteArchive(good(), new_);
+        WriteArchive(damaged(), new_, /*damage_after=*/4);
+    }
+
+    std::string good() const { return dir() + "/good.hpk"; }
+    std::string damaged() const { return dir() + "/damaged.hpk"; }
+    std::string backup(int i) const { return app() + "_tmp" + (i ? std::to_string(i) : ""); }
+    std::string marker() const { return app() + ".pending"; }
+
+    // No backup name and no record left.
+    ::testing::AssertionResult Clean() const {
+        for (int i = 0; i < 10; ++i)
+            if (Exists(backup(i))) return ::testing::AssertionFailure() << backup(i) << " left";
+        if (Exists(marker())) return ::testing::AssertionFailure() << "record left";
+        return ::testing::AssertionSuccess();
+    }
+
+    Package old_, new_;
+};
+
+TEST_F(PrepareTest, UpgradeMovesPastAStaleBackupAndRemovesBoth) {
+    WriteTree(app(), old_);
+    WriteFile(backup(0) + "/stale", "from an interrupted run");
+    PackageService s(good());
+    EXPECT_EQ(s.PrepareUserEnv(), 0);
+    EXPECT_EQ(Tree(app()), TreeOf(new_));
+    EXPECT_TRUE(Clean());
+    EXPECT_EQ(Count(log(), "failed to backup app"), 1);
+    EXPECT_TRUE(InOrder(log(), {"[ERROR] nimbra-service(%d): failed to backup app from '" + app() +
+                                    "' -> '" + backup(0) + "'",
+                                "[INFO] nimbra-service(%d): user installation is ready, removing "
+                                "backup app"}));
+}
+
+TEST_F(PrepareTest, AllTenBackupNamesTakenTouchesNothing) {
+    WriteTree(app(), old_);
+    for (int i = 0; i < 10; ++i) WriteFile(backup(i) + "/stale", std::to_string(i));
+    PackageService s(good());
+    EXPECT_EQ(s.PrepareUserEnv(), -1);
+    EXPECT_EQ(s.extractions, 0);
+    EXPECT_EQ(Tree(app()), TreeOf(old_));
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(ReadFile(backup(i) + "/stale"), std::to_string(i));
+    EXPECT_FALSE(Exists(marker()));
+    std::vector<std::string> records;
+    for (int i = 0; i < 10; ++i)
+        records.push_back("[ERROR] nimbra-service(%d): failed to backup app from '" + app() +
+                          "' -> '" + backup(i) + "'");
+    records.push_back("[ERROR] nimbra-service(%d): failed to backup app from '" + app() + "' -> '" +
+                      backup(9) + "' at max retries, exiting");
+    EXPECT_TRUE(InOrder(log(), records));
+    EXPECT_EQ(Count(log(), "failed to backup app"), 11);
+}
+
+TEST_F(PrepareTest, DamagedArchiveRollsTheOldCopyBack) {
+    WriteTree(app(), old_);
+    PackageService s(damaged());
+    EXPECT_EQ(s.PrepareUserEnv(), -1);
+    EXPECT_EQ(Tree(app()), TreeOf(old_));
+    EXPECT_TRUE(Clean());
+    EXPECT_TRUE(InOrder(log(), {"[ERROR] nimbra-service(%d): Failed to extract package, rollback "
+                                "to old installation"}));
+}
+
+TEST_F(PrepareTest, FirstInstallationAndItsRetryAfterAFailure) {
+    PackageService failing(damaged());
+    EXPECT_EQ(failing.PrepareUserEnv(), -1);
+    EXPECT_TRUE(InOrder(log(), {"[ERROR] nimbra-service(%d): Failed to extract package, and no "
+                                "old installation to rollback"}));
+    // The half-extracted copy holds the new INFO and the executable, so only
+    // the record makes the next run see that it is not complete.
+    ASSERT_TRUE(Exists(app() + "/bin/nimbra-backup-ui"));
+    PackageService next(good());
+    next.source_version.build_version = "101";
+    next.target_version.build_version = "101";
+    EXPECT_TRUE(next.IsNeedUpgrade());
+    WriteFile(backup(0) + "/stale", "x");
+    EXPECT_EQ(next.PrepareUserEnv(), 0);
+    EXPECT_EQ(Tree(app()), TreeOf(new_));
+    EXPECT_TRUE(Clean());
+    EXPECT_FALSE(next.IsNeedUpgrade());
+}
+
+// The states a run can leave when it is killed, and what the next run makes
+// of them: with a damaged package the old copy must be back in place, with
+// a good one the app folder must hold exactly the package.
+TEST_F(PrepareTest, NextRunAfterAKillEndsWithTheWholeOldOrTheWholeNewCopy) {
+    Package partial_new(new_.begin(), new_.begin() + 2);  // INFO and the executable
+    Package partial_old(old_.begin() + 2, old_.end());
+    const struct {
+        const char* when;
+        const char* record;
+        const Package* app;  // nullptr: no app folder
+        const Package* tmp;
+        const Package* tmp1;
+        const Package* after_failure;  // expected app folder after a failed retry
+    } cases[] = {
+        {"record written, nothing renamed", "whole 0\n", &old_, nullptr, nullptr, &old_},
+        {"renamed, record not yet updated", "whole 0\n", nullptr, &old_, nullptr, &old_},
+        {"renamed past a stale name", "whole 1\n", nullptr, &partial_old, &old_, &old_},
+        {"during extraction", "partial 0\n", &partial_new, &old_, nullptr, &old_},
+        {"during the rollback", "partial 1\n", &partial_new, &partial_old, &old_, &old_},
+        {"old copy moved back by a recovery", "partial 0\n", &old_, nullptr, nullptr, &old_},
+        {"while removing the backups", "whole -1\n", &new_, &partial_old, nullptr, &new_},
+        {"while removing the second of two backups", "whole -1\n", &new_, nullptr, &partial_old,
+         &new_},
+        {"during a first installation", "partial -1\n", &partial_new, nullptr, nullptr, nullptr},
+        {"record unreadable", "garbage\n", &old_, nullptr, nullptr, &old_},
+    };
+    for (const auto& c : cases) {
+        for (const bool retry_fails : {true, false}) {
+            SCOPED_TRACE(std::string(c.when) + (retry_fails ? ", damaged package" : ""));
+            for (const std::string& d : {app(), backup(0), backup(1)}) fs::remove_all(d);
+            WriteFile(marker(), c.record);
+            if (c.app) WriteTree(app(), *c.app);
+            if (c.tmp) WriteTree(backup(0), *c.tmp);
+            if (c.tmp1) WriteTree(backup(1), *c.tmp1);
+
+            PackageService s(retry_fails ? damaged() : good());
+            EXPECT_TRUE(s.IsNeedUpgrade());
+            if (retry_fails) {
+                EXPECT_EQ(s.PrepareUserEnv(), -1);
+                if (c.after_failure) {
+                    EXPECT_EQ(Tree(app()), TreeOf(*c.after_failure));
+                }
+            } else {
+                EXPECT_EQ(s.PrepareUserEnv(), 0);
+                EXPECT_EQ(Tree(app()), TreeOf(new_));
+                EXPECT_TRUE(Clean());
+            }
+        }
+    }
+}
+
+TEST_F(PrepareTest, CopyPath) {
+    WriteTree(dir() + "/src", old_);
+    PackageService s(good());
+    EXPECT_EQ(s.FSCopyPath((dir() + "/src").c_str(), (dir() + "/copy/of").c_str()), 0);
+    EXPECT_EQ(Tree(dir() + "/copy/of"), TreeOf(old_));
+    EXPECT_EQ(s.FSCopyPath((dir() + "/src/INFO").c_str(), (dir() + "/info").c_str()), 0);
+    EXPECT_EQ(ReadFile(dir() + "/info"), old_[0].content);
+    // A plain file counts as copied even when the copy fails.
+    EXPECT_EQ(s.FSCopyPath((dir() + "/src/INFO").c_str(), (dir() + "/none/info").c_str()), 0);
+    EXPECT_EQ(s.FSCopyPath((dir() + "/missing").c_str(), (dir() + "/x").c_str()), -1);
+    EXPECT_TRUE(InOrder(log(), {"[ERROR] nimbra-service(%d): FSCopyPath: source path '" + dir() +
+                                "/missing' does not exist"}));
+    // Into itself: refused instead of copying without end.
+    EXPECT_EQ(s.FSCopyPath((dir() + "/src").c_str(), (dir() + "/src/share/again").c_str()), -1);
+    EXPECT_FALSE(Exists(dir() + "/src/share/again"));
+}
+
+TEST_F(PrepareTest, StartScriptRunsFromAHomeWithASpace) {
+    const std::string spaced = dir() + "/my home";
+    setenv("HOME", spaced.c_str(), 1);
+    WriteTree(spaced + "/.NimbraBackup/Nimbra.app", new_);
+    LinuxService s;
+    s.PostUpgrade();
+    EXPECT_EQ(ReadFile(spaced + "/.NimbraBackup/starts.log"), "start-stop\nstart\n");
+}
+
+}  // namespace

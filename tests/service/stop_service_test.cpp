@@ -1,0 +1,190 @@
+// Stopping the user's running client through its pid file: real processes,
+// real signals, and processes the pid file names that must be left alone.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "linux/linux-service.h"
+#include "service/service_support.h"
+
+namespace fs = std::filesystem;
+using namespace service_test;
+using nimbra_test::ReadFile;
+using nimbra_test::WriteFile;
+
+namespace {
+
+class StopTest : public ServiceTest {
+protected:
+    std::string pidFile() const { return user() + "/ui.pid"; }
+
+    // Starts argv (by default the client from the app folder) and waits
+    // until it has written its pid, so that its signal handling is set up.
+    pid_t StartClient(bool ignore_term, std::vector<std::string> argv = {}, std::string cwd = "") {
+        WriteFile(app() + "/bin/nimbra-backup-ui", ClientScript(ignore_term), 0755);
+        if (argv.empty()) argv = {app() + "/bin/nimbra-backup-ui"};
+        const pid_t pid = Spawn(argv, cwd);
+        EXPECT_GT(pid, 0);
+        const std::string expected = "pid=" + std::to_string(pid) + "\n";
+        for (int i = 0; i < 500 && ReadFile(pidFile()) != expected; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_EQ(ReadFile(pidFile()), expected);
+        return pid;
+    }
+
+    // Runs StopService and returns how long it took, in seconds.
+    double TimedStop() {
+        LinuxService s;
+        const auto t0 = std::chrono::steady_clock::now();
+        s.StopService();
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    }
+};
+
+TEST_F(StopTest, ClientThatEndsOnTermIsStoppedWithoutKill) {
+    const std::string client = app() + "/bin/nimbra-backup-ui";
+    const struct {
+        const char* how;
+        std::vector<std::string> argv;
+        std::string cwd;
+    } cases[] = {
+        {"script run through its #! line", {}, ""},
+        {"relative script after interpreter options",
+         {"/bin/sh", "-e", "bin/nimbra-backup-ui"},
+         app()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        Mark();
+        const pid_t pid = StartClient(false, c.argv, c.cwd);
+        const double took = TimedStop();
+        const int status = Reap(pid, 2000);
+        ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_LT(took, 2.5);
+        EXPECT_EQ(Count(logSinceMark(), "SIGKILL"), 0);
+    }
+}
+
+TEST_F(StopTest, ClientReachedThroughALinkedHomeIsStopped) {
+    fs::create_directory_symlink(home(), dir() + "/link");
+    const pid_t pid = StartClient(false);  // runs from the real path
+    setenv("HOME", (dir() + "/link").c_str(), 1);
+    TimedStop();
+    const int status = Reap(pid, 2000);
+    EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
+}
+
+TEST_F(StopTest, ClientThatIgnoresTermIsKilledAfterAboutFiveSeconds) {
+    const pid_t pid = StartClient(true);
+    const double took = TimedStop();
+    const int status = Reap(pid, 2000);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "status " << status;
+    EXPECT_EQ(WTERMSIG(status), SIGKILL);
+    EXPECT_GT(took, 4.5);
+    EXPECT_LT(took, 7.0);
+    EXPECT_TRUE(InOrder(log(), {"[NOTE] linux/linux-service(%d): process " + std::to_string(pid) +
+                                " did not end after SIGTERM, sending SIGKILL"}));
+}
+
+std::atomic<int> terms_received{0};
+void CountTerm(int) {
+    ++terms_received;
+}
+
+TEST_F(StopTest, PidFileThatNamesNoProcessSignalsNothing) {
+    // A group of our own, and a handler instead of dying: a signal to pid 0
+    // or to a negative id would reach this process.
+    ASSERT_EQ(setpgid(0, 0), 0);
+    struct sigaction sa = {}, old = {};
+    sa.sa_handler = CountTerm;
+    sigaction(SIGTERM, &sa, &old);
+
+    const pid_t gone = Spawn({"/bin/true"});
+    Reap(gone, 2000);
+    const std::string pid_file = pidFile();
+    const struct {
+        const char* content;  // nullptr: no pid file
+        std::string record;   // "": nothing logged
+    } cases[] = {
+        {nullptr, "[DEBUG] linux/linux-service(%d): pid file '" + pid_file +
+                      "' does not exist, no need to terminate"},
+        {"[x]\n",
+         "[NOTE] linux/linux-service(%d): Failed to read pid file '" + pid_file + "', not exist ?"},
+        {"other=12\n", ""},
+        {"pid=0\n", "[NOTE] linux/linux-service(%d): pid '0' in '" + pid_file +
+                        "' names no process, nothing to stop"},
+        {"pid=-5\n", "[NOTE] linux/linux-service(%d): pid '-5' in '" + pid_file +
+                         "' names no process, nothing to stop"},
+        {"pid=abc\n", "[NOTE] linux/linux-service(%d): pid 'abc' in '" + pid_file +
+                          "' names no process, nothing to stop"},
+        {"pid=99999999999\n", "[NOTE] linux/linux-service(%d): pid '99999999999' in '" + pid_file +
+                                  "' names no process, nothing to stop"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.content ? c.content : "no pid file");
+        fs::remove(pid_file);
+        if (c.content) WriteFile(pid_file, c.content);
+        Mark();
+        EXPECT_LT(TimedStop(), 0.5);
+        if (c.record.empty())
+            EXPECT_EQ(logSinceMark(), "");
+        else
+            EXPECT_TRUE(InOrder(logSinceMark(), {c.record}));
+    }
+    // A pid that no process has any more: nothing logged, no wait.
+    WriteFile(pid_file, "pid=" + std::to_string(gone) + "\n");
+    Mark();
+    EXPECT_LT(TimedStop(), 0.5);
+    EXPECT_EQ(logSinceMark(), "");
+
+    EXPECT_EQ(terms_received.load(), 0);
+    sigaction(SIGTERM, &old, nullptr);
+}
+
+TEST_F(StopTest, LiveProcessThatIsNotTheClientKeepsRunning) {
+    WriteFile(app() + "/INFO", "[Version]\nbuild_version=1\n");
+    WriteFile(app() + "_tmp/bin/nimbra-backup-ui", ClientScript(false), 0755);
+    const struct {
+        const char* what;
+        std::vector<std::string> argv;
+        bool writes_pid;
+    } cases[] = {
+        {"another program", {"/bin/sleep", "30"}, false},
+        {"a viewer of a file in the app folder",
+         {"/usr/bin/tail", "-n0", "-f", app() + "/INFO"},
+         false},
+        {"a client in a folder that only starts like the app folder",
+         {app() + "_tmp/bin/nimbra-backup-ui"},
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(pidFile());
+        const pid_t pid = Spawn(c.argv);
+        ASSERT_GT(pid, 0);
+        if (c.writes_pid) {
+            for (int i = 0; i < 500 && !nimbra_test::Exists(pidFile()); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        } else {
+            WriteFile(pidFile(), "pid=" + std::to_string(pid) + "\n");
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));  // let it exec
+        Mark();
+        EXPECT_LT(TimedStop(), 0.5);
+        EXPECT_TRUE(
+            InOrder(logSinceMark(),
+                    {"[NOTE] linux/linux-service(%d): process " + std::to_string(pid) + " of '" +
+                     pidFile() + "' is not the client in '" + app() + "', not stopping it"}));
+        EXPECT_EQ(Reap(pid, 0), -1) << "the process was stopped";
+        kill(pid, SIGKILL);
+        Reap(pid, 2000);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,148 @@
+// Reading both INFO files, the upgrade decision, the install locations and
+// the backup names.
+#include <stdlib.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <array>
+#include <filesystem>
+
+#include "linux/linux-service.h"
+#include "linux/package_info.h"
+#include "service/service_support.h"
+
+namespace fs = std::filesystem;
+using namespace service_test;
+using nimbra_test::WriteFile;
+
+namespace {
+
+// Lets a test see and set the two version records.
+class OpenService : public LinuxService {
+public:
+    using LinuxService::source_version;
+    using LinuxService::target_version;
+};
+
+typedef ServiceTest VersionTest;
+
+TEST_F(VersionTest, SourceInfoKeepsTheValuesOfTheVersionGroupAsWritten) {
+    struct Case {
+        const char* info;
+        std::array<const char*, 4> fields;  // major, minor, build, icon overlay
+    } const cases[] = {
+        {"[Version]\nmajor_version=3\nminor_version=1\nbuild_version=1201\nicon_overlay_version="
+         "7\n",
+         {"3", "1", "1201", "7"}},
+        {"build_version=1234\n[Version]\nmajor_version=3\n", {"3", "", "", ""}},
+        {"[Other]\nbuild_version=1234\n", {"", "", "", ""}},
+        {"[Version]\nbuild_version=0012\n", {"", "", "0012", ""}},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.info);
+        // A home of its own per case: Qt caches INI files by path.
+        const std::string h = dir() + "/case" + std::to_string(i);
+        setenv("HOME", h.c_str(), 1);
+        WriteFile(h + "/.NimbraBackup/Nimbra.app/INFO", c.info);
+        OpenService s;
+        Mark();
+        s.LoadSourceVersion();
+        const Service::VersionInfo& v = s.source_version;
+        EXPECT_EQ(std::string(v.major_version.c_str()), c.fields[0]);
+        EXPECT_EQ(std::string(v.minor_version.c_str()), c.fields[1]);
+        EXPECT_EQ(std::string(v.build_version.c_str()), c.fields[2]);
+        EXPECT_EQ(std::string(v.icon_overlay_version.c_str()), c.fields[3]);
+        EXPECT_TRUE(InOrder(logSinceMark(), {"[INFO] nimbra-service(%d): source_version = (" +
+                                             std::string(c.fields[0]) + ", " + c.fields[1] + ", " +
+                                             c.fields[2] + ", " + c.fields[3] + ")"}));
+    }
+}
+
+TEST_F(VersionTest, MissingSourceInfoLeavesTheRecordEmpty) {
+    OpenService s;
+    s.LoadSourceVersion();
+    EXPECT_TRUE(s.source_version.build_version.empty());
+    EXPECT_TRUE(s.source_version.major_version.empty());
+    EXPECT_TRUE(InOrder(log(), {"[INFO] nimbra-service(%d): source does not exist"}));
+    EXPECT_EQ(Count(log(), "source_version"), 0);
+}
+
+TEST_F(VersionTest, UpgradeDecision) {
+    struct Case {
+        const char* source;
+        const char* target;
+        bool executable;  // the user's bin/nimbra-backup-ui is there
+        bool unfinished;  // an earlier preparation did not finish
+        bool need;
+        const char* numbers;  // as logged
+    } const cases[] = {
+        {"1200", "1201", true, false, true, "1200, target version = 1201"},
+        {"1201", "1201", true, false, false, "1201, target version = 1201"},
+        {"1300", "1201", true, false, false, "1300, target version = 1201"},
+        {"", "1201", true, false, true, "0, target version = 1201"},
+        {"1201", "", true, false, false, "1201, target version = 0"},
+        {"12a", "13", true, false, true, "12, target version = 13"},
+        {"12a", "12", true, false, false, "12, target version = 12"},
+        {"abc", "1", true, false, true, "0, target version = 1"},
+        {"abc", "", true, false, false, "0, target version = 0"},
+        {" +7", "7", true, false, false, "7, target version = 7"},
+        {"1201", "1201", false, false, true, "1201, target version = 1201"},
+        {"", "", false, false, true, "0, target version = 0"},
+        {"1201", "1201", true, true, true, "1201, target version = 1201"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.source) + " -> " + c.target + (c.executable ? "" : ", no bin") +
+                     (c.unfinished ? ", unfinished" : ""));
+        fs::remove_all(app());
+        fs::remove(app() + ".pending");
+        if (c.executable) WriteFile(app() + "/bin/nimbra-backup-ui", "#!/bin/sh\n", 0755);
+        if (c.unfinished) WriteFile(app() + ".pending", "partial 0\n");
+        OpenService s;
+        s.source_version.build_version = c.source;
+        s.target_version.build_version = c.target;
+        Mark();
+        EXPECT_EQ(s.IsNeedUpgrade(), c.need);
+        EXPECT_TRUE(InOrder(logSinceMark(), {"[DEBUG] linux/linux-service(%d): source version = " +
+                                             std::string(c.numbers)}));
+    }
+}
+
+TEST_F(VersionTest, InstallLocations) {
+    EXPECT_EQ(std::string(Service::GetUserInstallPath().c_str()), home());
+    EXPECT_EQ(std::string(Service::GetUserNimbraAppInstallPath().c_str()), app());
+    EXPECT_EQ(std::string(Service::GetUserNimbraDataInstallPath().c_str()), user() + "/data");
+    // The root follows the program's real location, whatever its own name.
+    const std::string root = fs::canonical("/proc/self/exe").parent_path().parent_path().string();
+    EXPECT_EQ(std::string(Service::GetRootNimbraInstallPath().c_str()), root);
+    EXPECT_EQ(std::string(Service::GetRootNimbraResourceInstallPath().c_str()), root);
+
+    const PackageInfo& info = PackageInfo::GetInstance();
+    EXPECT_EQ(&info, &PackageInfo::GetInstance());
+    EXPECT_EQ(std::string(info.GetLogFolder().c_str()), home() + "/.Nimbra");
+    EXPECT_EQ(std::string(info.GetPackagePath().c_str()), "/opt/Halvern/Nimbra/package/nimbra.hpk");
+    EXPECT_EQ(std::string(info.GetLogLevelPath().c_str()),
+              "/opt/Halvern/Nimbra/log/launcher.debug");
+
+    // The user's side is joined, not cleaned.
+    setenv("HOME", "/", 1);
+    EXPECT_EQ(std::string(Service::GetUserNimbraInstallPath().c_str()), "//.NimbraBackup");
+    EXPECT_EQ(std::string(LinuxService().GetUserNimbraAppInstallPath().c_str()),
+              "//.NimbraBackup/Nimbra.app");
+}
+
+TEST_F(VersionTest, BackupNames) {
+    const struct {
+        int tries;
+        const char* name;
+    } cases[] = {{0, "/u/Nimbra.app_tmp"},
+                 {1, "/u/Nimbra.app_tmp1"},
+                 {9, "/u/Nimbra.app_tmp9"},
+                 {1234567, "/u/Nimbra.app_tmp1234567"},
+                 {12345678, "/u/Nimbra.app_tmp"}};  // does not fit: no postfix
+    for (const auto& c : cases)
+        EXPECT_EQ(std::string(GetAppBackupDir("/u/Nimbra.app", c.tries).c_str()), c.name);
+    EXPECT_EQ(Count(log(), "snprintf failed (continuing without postfix)"), 1);
+}
+
+}  // namespace

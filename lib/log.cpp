@@ -147,9 +147,13 @@ void Logger::LogMsg2(Logger::Level level, const ustring& comp, const xchar* fmt,
     InitializeSharedData();
     if (log_lock == nullptr) return;  // out of memory: unsafe to write unlocked
 
-    if (log_type != SYSLOG_LOGGER && log_fp == nullptr) return;
-
+    // The stream is looked at under the lock only: a rotation on another
+    // thread replaces it.
     Lock();
+    if (log_type != SYSLOG_LOGGER && log_fp == nullptr) {
+        Unlock();
+        return;
+    }
     if (log_rotated_count_shared != nullptr &&
         *log_rotated_count_shared != log_rotated_count_private) {
         ReloadLogFile();

@@ -1,0 +1,111 @@
+#include "archive_writer.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <memory>
+
+namespace nimbra_test {
+
+namespace {
+
+struct WriteFree {
+    void operator()(archive* a) const { archive_write_free(a); }
+};
+struct EntryFree {
+    void operator()(archive_entry* e) const { archive_entry_free(e); }
+};
+
+int SetFormat(archive* a, ArchiveFormat format) {
+    switch (format) {
+        case ArchiveFormat::kTar:
+            // Plain ustar, so every small entry takes exactly two 512-byte
+            // records and tests can find a header by its offset.
+            return archive_write_set_format_ustar(a);
+        case ArchiveFormat::kTarGz:
+            if (archive_write_add_filter_gzip(a) != ARCHIVE_OK) return ARCHIVE_FATAL;
+            return archive_write_set_format_pax_restricted(a);
+        case ArchiveFormat::kTarXz:
+            if (archive_write_add_filter_xz(a) != ARCHIVE_OK) return ARCHIVE_FATAL;
+            return archive_write_set_format_pax_restricted(a);
+        case ArchiveFormat::kTarBz2:
+            if (archive_write_add_filter_bzip2(a) != ARCHIVE_OK) return ARCHIVE_FATAL;
+            return archive_write_set_format_gnutar(a);
+        case ArchiveFormat::kZip:
+            return archive_write_set_format_zip(a);
+        case ArchiveFormat::kCpioGz:
+            if (archive_write_add_filter_gzip(a) != ARCHIVE_OK) return ARCHIVE_FATAL;
+            return archive_write_set_format_cpio_newc(a);
+    }
+    return ARCHIVE_FATAL;
+}
+
+}  // namespace
+
+const char* FormatName(ArchiveFormat format) {
+    switch (format) {
+        case ArchiveFormat::kTar:
+            return "tar";
+        case ArchiveFormat::kTarGz:
+            return "tar_gz";
+        case ArchiveFormat::kTarXz:
+            return "tar_xz";
+        case ArchiveFormat::kTarBz2:
+            return "gnutar_bz2";
+        case ArchiveFormat::kZip:
+            return "zip";
+        case ArchiveFormat::kCpioGz:
+            return "cpio_gz";
+    }
+    return "unknown";
+}
+
+std::string WriteArchive(const std::string& file, ArchiveFormat format,
+                         const std::vector<ArchiveEntry>& entries) {
+    std::unique_ptr<archive, WriteFree> a(archive_write_new());
+    if (!a) return "archive_write_new failed";
+    if (SetFormat(a.get(), format) != ARCHIVE_OK ||
+        archive_write_open_filename(a.get(), file.c_str()) != ARCHIVE_OK) {
+        return archive_error_string(a.get()) ? archive_error_string(a.get()) : "setup failed";
+    }
+    for (const ArchiveEntry& e : entries) {
+        std::unique_ptr<archive_entry, EntryFree> entry(archive_entry_new());
+        archive_entry_set_pathname(entry.get(), e.path.c_str());
+        archive_entry_set_mtime(entry.get(), 1600000000, 0);
+        switch (e.kind) {
+            case ArchiveEntry::kFile:
+                archive_entry_set_filetype(entry.get(), AE_IFREG);
+                archive_entry_set_perm(entry.get(), 0644);
+                archive_entry_set_size(entry.get(), static_cast<la_int64_t>(e.data.size()));
+                break;
+            case ArchiveEntry::kDir:
+                archive_entry_set_filetype(entry.get(), AE_IFDIR);
+                archive_entry_set_perm(entry.get(), 0755);
+                archive_entry_set_size(entry.get(), 0);
+                break;
+            case ArchiveEntry::kSymlink:
+                archive_entry_set_filetype(entry.get(), AE_IFLNK);
+                archive_entry_set_perm(entry.get(), 0777);
+                archive_entry_set_size(entry.get(), 0);
+                archive_entry_set_symlink(entry.get(), e.data.c_str());
+                break;
+            case ArchiveEntry::kHardlink:
+                archive_entry_set_filetype(entry.get(), AE_IFREG);
+                archive_entry_set_perm(entry.get(), 0644);
+                archive_entry_set_hardlink(entry.get(), e.data.c_str());
+                archive_entry_set_size(entry.get(), 0);
+                break;
+        }
+        if (archive_write_header(a.get(), entry.get()) < ARCHIVE_WARN) {
+            return std::string("header of ") + e.path + ": " + archive_error_string(a.get());
+        }
+        if (e.kind == ArchiveEntry::kFile && !e.data.empty() &&
+            archive_write_data(a.get(), e.data.data(), e.data.size()) < 0) {
+            return std::string("data of ") + e.path + ": " + archive_error_string(a.get());
+        }
+    }
+    if (archive_write_close(a.get()) != ARCHIVE_OK) return archive_error_string(a.get());
+    return "";
+}
+
+}  // namespace nimbra_test

@@ -1,0 +1,593 @@
+// The package extractor against archives built here: progress reporting,
+// failure lines and results, and above all that nothing is ever written,
+// linked or removed outside the target folder, whatever the archive holds
+// and wherever the process's working folder points.
+#include "extractor.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <QSignalSpy>
+#include <cctype>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "adapter.h"
+#include "archive_writer.h"
+#include "log.h"
+#include "strtab.h"
+#include "support/test_env.h"
+
+namespace fs = std::filesystem;
+using nimbra_test::ArchiveEntry;
+using nimbra_test::ArchiveFormat;
+using nimbra_test::Dir;
+using nimbra_test::Exists;
+using nimbra_test::File;
+using nimbra_test::FormatName;
+using nimbra_test::Hardlink;
+using nimbra_test::ReadFile;
+using nimbra_test::Symlink;
+using nimbra_test::WriteArchive;
+using nimbra_test::WriteFile;
+
+namespace {
+
+struct stat LStat(const std::string& p) {
+    struct stat st {};
+    if (lstat(p.c_str(), &st) != 0) st.st_ino = 0;
+    return st;
+}
+
+bool IsSymlink(const std::string& p) {
+    return S_ISLNK(LStat(p).st_mode);
+}
+bool IsDir(const std::string& p) {
+    return S_ISDIR(LStat(p).st_mode);
+}
+bool IsRegular(const std::string& p) {
+    return S_ISREG(LStat(p).st_mode);
+}
+
+std::string LinkBody(const std::string& p) {
+    std::error_code ec;
+    return fs::read_symlink(p, ec).string();
+}
+
+// Every path below dir (links not followed), relative to it.
+std::set<std::string> Tree(const std::string& dir) {
+    std::set<std::string> out;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(dir, ec); !ec && it != fs::end(it);
+         it.increment(ec)) {
+        out.insert(fs::relative(it->path(), dir).string());
+    }
+    return out;
+}
+
+// Whether pattern matches the start of text; '*' stands for one or more
+// characters of the same line.
+bool MatchesStart(const char* text, const char* pattern) {
+    if (*pattern == '\0') return true;
+    if (*pattern != '*') return *text == *pattern && MatchesStart(text + 1, pattern + 1);
+    for (const char* t = text; *t != '\0' && *t != '\n'; ++t) {
+        if (MatchesStart(t + 1, pattern + 1)) return true;
+    }
+    return false;
+}
+
+// Number of log records "<tag> extractor(<line>): <message>" whose message
+// starts as pattern says (end it with "\n" to match a whole message).
+int CountLines(const std::string& log, const std::string& tag, const std::string& pattern) {
+    const std::string head = tag + " extractor(";
+    int n = 0;
+    for (size_t at = log.find(head); at != std::string::npos; at = log.find(head, at + 1)) {
+        size_t p = at + head.size();
+        size_t digits = 0;
+        while (p + digits < log.size() && std::isdigit(static_cast<unsigned char>(log[p + digits])))
+            ++digits;
+        if (digits == 0 || log.compare(p + digits, 3, "): ") != 0) continue;
+        if (MatchesStart(log.c_str() + p + digits + 3, pattern.c_str())) ++n;
+    }
+    return n;
+}
+
+class ExtractorTest : public nimbra_test::SandboxTest {
+protected:
+    void SetUp() override {
+        SandboxTest::SetUp();
+        if (HasFatalFailure()) return;
+        WriteFile(path("levels"), "extractor_debug=7\n");
+        ASSERT_EQ(Logger::Initialize(Logger::FILE_LOGGER, path("extractor.log").c_str(),
+                                     path("levels").c_str(), 2),
+                  0);
+        StrTable::InitStrTable();
+        Notify_Adapter& relay = Notify_Adapter::GetInstance();
+        // Same thread, so a direct connection records in emission order.
+        QObject::connect(
+            &relay, &Notify_Adapter::sigUpdateDialogText, &listener_,
+            [this](QString text) { events_.push_back("text:" + text.toStdString()); },
+            Qt::DirectConnection);
+        QObject::connect(
+            &relay, &Notify_Adapter::sigUpdateProgress, &listener_,
+            [this](int total, int current) {
+                events_.push_back("progress:" + std::to_string(total) + "/" +
+                                  std::to_string(current));
+                progress_.emplace_back(total, current);
+            },
+            Qt::DirectConnection);
+    }
+
+    void TearDown() override {
+        Logger::Destroy();
+        SandboxTest::TearDown();
+    }
+
+    std::string Log() const { return ReadFile(path("extractor.log")); }
+
+    int Extract(const std::string& source, const std::string& target) {
+        Extractor x;
+        x.SetSource(source.c_str());
+        x.SetTarget(target.c_str());
+        return x.Extract();
+    }
+
+    int Count(const std::string& source) {
+        Extractor x;
+        x.SetSource(source.c_str());
+        x.SetTarget(path("t").c_str());
+        return x.Count();
+    }
+
+    // Writes entries as an archive in the sandbox and returns its path.
+    std::string Package(const std::vector<ArchiveEntry>& entries,
+                        ArchiveFormat format = ArchiveFormat::kTarGz) {
+        std::string file = path(std::string("pkg.") + FormatName(format));
+        std::string error = WriteArchive(file, format, entries);
+        EXPECT_EQ(error, "");
+        return file;
+    }
+
+    std::string PreparingText() const {
+        return "text:" + StrTable::LoadStr(StrTable::desc_nmbr_env_preparing).toStdString();
+    }
+
+    QObject listener_;
+    std::vector<std::string> events_;
+    std::vector<std::pair<int, int>> progress_;
+};
+
+// --- Progress over the formats and compressions ---------------------------
+
+class ExtractorFormatTest : public ExtractorTest,
+                            public ::testing::WithParamInterface<ArchiveFormat> {};
+
+TEST_P(ExtractorFormatTest, TwoHundredEntriesReportEveryStepInOrder) {
+    std::vector<ArchiveEntry> entries;
+    for (int d = 0; d < 10; ++d) {
+        std::string dir = "d" + std::to_string(d);
+        entries.push_back(Dir(dir));
+        for (int f = 0; f < 19; ++f) {
+            std::string name = dir + "/f" + std::to_string(f);
+            entries.push_back(File(name, "content of " + name + "\n"));
+        }
+    }
+    ASSERT_EQ(entries.size(), 200u);
+    std::string pkg = Package(entries, GetParam());
+    ASSERT_EQ(Count(pkg), 200);
+
+    QSignalSpy spy(&Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress);
+    ASSERT_EQ(Extract(pkg, path("t")), 0) << Log();
+
+    ASSERT_EQ(spy.count(), 200);
+    for (int i = 0; i < spy.count(); ++i) {
+        EXPECT_EQ(spy[i][0].toInt(), 200);
+        EXPECT_EQ(spy[i][1].toInt(), i + 1);
+    }
+    ASSERT_EQ(events_.size(), 201u);
+    EXPECT_EQ(events_.front(), PreparingText());
+    for (size_t i = 1; i < events_.size(); ++i) EXPECT_EQ(events_[i].rfind("progress:", 0), 0u);
+
+    EXPECT_EQ(Tree(path("t")).size(), 200u);
+    EXPECT_EQ(ReadFile(path("t/d7/f18")), "content of d7/f18\n");
+    EXPECT_EQ(
+        CountLines(Log(), "[DEBUG]", "decompress from '" + pkg + "' to '" + path("t") + "'\n"), 1);
+    EXPECT_EQ(CountLines(Log(), "[ERROR]", ""), 0);
+}
+
+TEST_P(ExtractorFormatTest, InPackageRelativeSymlinksStayLinks) {
+    std::string pkg =
+        Package({Dir("lib"), File("lib/libx.so.1", "lib\n"), Symlink("lib/libx.so", "libx.so.1"),
+                 Symlink("libdir", "lib"), File("after", "after\n")},
+                GetParam());
+    ASSERT_EQ(Extract(pkg, path("t")), 0) << Log();
+    ASSERT_TRUE(IsSymlink(path("t/lib/libx.so")));
+    EXPECT_EQ(LinkBody(path("t/lib/libx.so")), "libx.so.1");
+    EXPECT_EQ(ReadFile(path("t/lib/libx.so")), "lib\n");
+    ASSERT_TRUE(IsSymlink(path("t/libdir")));
+    EXPECT_EQ(LinkBody(path("t/libdir")), "lib");
+    EXPECT_EQ(ReadFile(path("t/after")), "after\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ExtractorFormatTest,
+                         ::testing::Values(ArchiveFormat::kTarGz, ArchiveFormat::kTarXz,
+                                           ArchiveFormat::kTarBz2, ArchiveFormat::kZip,
+                                           ArchiveFormat::kCpioGz),
+                         [](const ::testing::TestParamInfo<ArchiveFormat>& info) {
+                             return std::string(FormatName(info.param));
+                         });
+
+TEST_F(ExtractorTest, ListPrintsEveryPathName) {
+    std::string pkg = Package({Dir("a"), File("a/b", "x"), Symlink("c", "a/b")});
+    Extractor x;
+    x.SetSource(pkg.c_str());
+    x.SetTarget(path("t").c_str());
+    ::testing::internal::CaptureStdout();
+    int r = x.List();
+    std::string out = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(r, 0);
+    EXPECT_EQ(out, "a/\na/b\nc\n");
+    EXPECT_FALSE(Exists(path("t")));
+}
+
+// Noise that no compressor shrinks, so a cut archive loses part of the data.
+std::string Noise(size_t size) {
+    std::mt19937 gen(42);
+    std::string out(size, '\0');
+    for (char& c : out) c = static_cast<char>(gen());
+    return out;
+}
+
+TEST_F(ExtractorTest, CopyDataCopiesOneEntryAndReportsReadFailures) {
+    struct ReadFree {
+        void operator()(archive* a) const { archive_read_free(a); }
+    };
+    struct WriteFree {
+        void operator()(archive* a) const { archive_write_free(a); }
+    };
+    const std::string content = Noise(300000);
+    std::string pkg = Package({File("big", content)});
+    std::string bytes = ReadFile(pkg);
+    WriteFile(path("cut.tar.gz"), bytes.substr(0, bytes.size() / 2));
+
+    struct Case {
+        std::string archive;
+        int result;
+    };
+    for (const Case& c : {Case{pkg, 0}, Case{path("cut.tar.gz"), -1}}) {
+        SCOPED_TRACE(c.archive);
+        std::unique_ptr<archive, ReadFree> ar(archive_read_new());
+        std::unique_ptr<archive, WriteFree> aw(archive_write_disk_new());
+        archive_read_support_filter_all(ar.get());
+        archive_read_support_format_all(ar.get());
+        ASSERT_EQ(archive_read_open_filename(ar.get(), c.archive.c_str(), 10240), ARCHIVE_OK);
+        archive_entry* entry = nullptr;
+        ASSERT_EQ(archive_read_next_header(ar.get(), &entry), ARCHIVE_OK);
+        fs::remove(path("copy"));
+        archive_entry_set_pathname(entry, path("copy").c_str());
+        ASSERT_EQ(archive_write_header(aw.get(), entry), ARCHIVE_OK);
+
+        std::string before = Log();
+        Extractor x;
+        EXPECT_EQ(x.copy_data(ar.get(), aw.get()), c.result);
+        archive_write_finish_entry(aw.get());
+        std::string added = Log().substr(before.size());
+        if (c.result == 0) {
+            EXPECT_EQ(ReadFile(path("copy")), content);
+            EXPECT_EQ(added, "");
+        } else {
+            EXPECT_EQ(CountLines(added, "[ERROR]", "archive_read_data_block failed: '*'\n"), 1)
+                << added;
+            // The disk writer pads the file to its declared size; the data
+            // itself is missing.
+            EXPECT_NE(ReadFile(path("copy")), content);
+        }
+
+        EXPECT_EQ(x.copy_data(nullptr, aw.get()), -1);
+        EXPECT_EQ(x.copy_data(ar.get(), nullptr), -1);
+        EXPECT_EQ(CountLines(Log().substr(before.size()), "[ERROR]", "Invalid Argument\n"), 2);
+    }
+}
+
+// --- Failures of the count and of the arguments ----------------------------
+
+TEST_F(ExtractorTest, ArchivesWithoutEntriesFailBeforeWritingAnything) {
+    struct Case {
+        const char* name;
+        std::string file;
+        int count;  // 1 stands for "0 or -1": libarchive decides
+    };
+    ASSERT_EQ(WriteArchive(path("empty.tar.gz"), ArchiveFormat::kTarGz, {}), "");
+    ASSERT_EQ(WriteArchive(path("empty.zip"), ArchiveFormat::kZip, {}), "");
+    WriteFile(path("zero"), "");
+    WriteFile(path("text"), std::string(4096, '\x01') + "not an archive at all\n");
+    const Case cases[] = {
+        {"empty tar.gz", path("empty.tar.gz"), 0}, {"empty zip", path("empty.zip"), 0},
+        {"zero bytes", path("zero"), 0},           {"not an archive", path("text"), 1},
+        {"missing", path("missing.tar.gz"), -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        events_.clear();
+        int count = Count(c.file);
+        if (c.count == 1) {
+            EXPECT_LE(count, 0);
+        } else {
+            EXPECT_EQ(count, c.count);
+        }
+        if (count < 0) {
+            EXPECT_GE(CountLines(Log(), "[ERROR]", "archive_read_open_filename failed: '*'\n"), 1);
+        }
+        std::string before = Log();
+        EXPECT_EQ(Extract(c.file, path("t")), -1);
+        std::string added = Log().substr(before.size());
+        EXPECT_EQ(CountLines(added, "[ERROR]",
+                             "Failed to calculate total file numbers, ret: " +
+                                 std::to_string(count) + "\n"),
+                  1)
+            << added;
+        ASSERT_EQ(events_.size(), 1u);
+        EXPECT_EQ(events_[0], PreparingText());
+        EXPECT_FALSE(Exists(path("t")));
+    }
+}
+
+TEST_F(ExtractorTest, EmptySourceOrTargetTouchesNothing) {
+    std::string pkg = Package({File("a", "a")});
+    const std::pair<std::string, std::string> cases[] = {{"", path("t")}, {pkg, ""}, {"", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("source '" + c.first + "' target '" + c.second + "'");
+        std::string before = Log();
+        EXPECT_EQ(Extract(c.first, c.second), -1);
+        std::string added = Log().substr(before.size());
+        EXPECT_EQ(CountLines(added, "[ERROR]", "Invalid Argument\n"), 1) << added;
+        EXPECT_EQ(CountLines(added, "[DEBUG]", "decompress from"), 0);
+
+        Extractor x;
+        x.SetSource(c.first.c_str());
+        x.SetTarget(c.second.c_str());
+        before = Log();
+        EXPECT_EQ(x.Count(), -1);
+        EXPECT_EQ(x.List(), -1);
+        added = Log().substr(before.size());
+        EXPECT_EQ(CountLines(added, "[ERROR]", "Invalid argument\n"), 2) << added;
+    }
+    EXPECT_TRUE(events_.empty());
+    EXPECT_FALSE(Exists(path("t")));
+    EXPECT_FALSE(Exists(path("a")));
+}
+
+TEST_F(ExtractorTest, DamagedHeaderAfterFiftyEntriesKeepsThoseFifty) {
+    std::vector<ArchiveEntry> entries;
+    for (int i = 0; i < 60; ++i) entries.push_back(File("f" + std::to_string(100 + i), "data"));
+    std::string pkg = Package(entries, ArchiveFormat::kTar);
+    // ustar: a 512-byte header and one 512-byte data record per small file,
+    // so entry 51 starts at 50 KiB. Breaking its name breaks its checksum.
+    std::string bytes = ReadFile(pkg);
+    ASSERT_GT(bytes.size(), 50u * 1024 + 512);
+    ASSERT_EQ(bytes.substr(50 * 1024, 4), "f150");
+    bytes[50 * 1024] = 'g';
+    WriteFile(pkg, bytes);
+
+    EXPECT_EQ(Count(pkg), 50);
+    EXPECT_EQ(Extract(pkg, path("t")), -1);
+    ASSERT_EQ(progress_.size(), 50u);
+    EXPECT_EQ(progress_.back(), std::make_pair(50, 50));
+    EXPECT_EQ(Tree(path("t")).size(), 50u);
+    EXPECT_TRUE(Exists(path("t/f149")));
+    EXPECT_EQ(CountLines(Log(), "[ERROR]", "archive_read_next_header failed: '*'\n"), 1) << Log();
+}
+
+// --- What may be written where ---------------------------------------------
+
+TEST_F(ExtractorTest, DotDotEntriesAreRefusedAfterEarlierEntries) {
+    const char* names[] = {"../evil", "sub/../../evil", "./../evil", "sub/.."};
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        fs::remove_all(path("t"));
+        progress_.clear();
+        std::string before = Log();
+        std::string pkg =
+            Package({File("a", "a"), File("sub/b", "b"), File(name, "evil"), File("c", "c")});
+        EXPECT_EQ(Extract(pkg, path("t")), -1);
+        std::string added = Log().substr(before.size());
+        EXPECT_EQ(CountLines(added, "[ERROR]", "archive_read_extract2 failed: '*'\n"), 1) << added;
+        EXPECT_EQ(ReadFile(path("t/a")), "a");
+        EXPECT_EQ(ReadFile(path("t/sub/b")), "b");
+        EXPECT_FALSE(Exists(path("t/c")));
+        EXPECT_FALSE(Exists(path("evil")));
+        EXPECT_EQ(progress_.size(), 2u);
+    }
+}
+
+TEST_F(ExtractorTest, ExistingFilesAreReplacedNotWrittenThrough) {
+    WriteFile(path("keep"), "keep");
+    WriteFile(path("outside/secret"), "secret");
+    ASSERT_TRUE(fs::create_directories(path("t")));
+    WriteFile(path("t/plain"), "old plain");
+    ASSERT_EQ(link(path("keep").c_str(), path("t/linked").c_str()), 0);
+    ASSERT_EQ(symlink(path("outside/secret").c_str(), path("t/sym").c_str()), 0);
+
+    std::string pkg =
+        Package({File("plain", "new plain"), File("linked", "new linked"), File("sym", "new sym")});
+    ASSERT_EQ(Extract(pkg, path("t")), 0) << Log();
+    EXPECT_EQ(ReadFile(path("t/plain")), "new plain");
+    EXPECT_EQ(ReadFile(path("t/linked")), "new linked");
+    EXPECT_EQ(LStat(path("t/linked")).st_nlink, 1u);
+    EXPECT_TRUE(IsRegular(path("t/sym")));
+    EXPECT_EQ(ReadFile(path("t/sym")), "new sym");
+    EXPECT_EQ(ReadFile(path("keep")), "keep");
+    EXPECT_EQ(ReadFile(path("outside/secret")), "secret");
+}
+
+TEST_F(ExtractorTest, AbsoluteEntryNamesLandInsideTheTarget) {
+    std::string inside = path("outside/abs");  // absolute, as the archive holds it
+    std::string pkg = Package({File(inside, "abs"), Hardlink("abs-link", inside.substr(1))});
+    ASSERT_EQ(Extract(pkg, path("t")), 0) << Log();
+    EXPECT_EQ(ReadFile(path("t") + inside), "abs");
+    EXPECT_EQ(LStat(path("t") + inside).st_ino, LStat(path("t/abs-link")).st_ino);
+    EXPECT_FALSE(Exists(inside));
+}
+
+class ExtractorHardlinkTest : public ExtractorTest,
+                              public ::testing::WithParamInterface<ArchiveFormat> {};
+
+// Decoys named like the package's folders sit in the working folder: a hard
+// link resolved against it would reach (or remove) them.
+TEST_P(ExtractorHardlinkTest, HardLinksStayInsideTargetWhateverTheWorkingFolder) {
+    WriteFile(path("watched/tool"), "decoy");
+    ASSERT_TRUE(fs::create_directories(path("watched/lib")));
+    ASSERT_EQ(symlink(path("watched").c_str(), path("bin").c_str()), 0);
+    ASSERT_EQ(symlink("watched/lib", path("lib").c_str()), 0);
+    const std::set<std::string> watched_before = Tree(path("watched"));
+
+    std::string pkg =
+        Package({Dir("bin"), File("bin/tool", "tool\n"), Hardlink("bin/tool2", "bin/tool"),
+                 Dir("lib"), File("lib/libx", "libx\n"), Hardlink("libx-copy", "lib/libx"),
+                 Hardlink("lib/libx.again", "./lib/libx")},
+                GetParam());
+    ASSERT_EQ(Extract(pkg, path("app")), 0) << Log();
+
+    struct stat tool = LStat(path("app/bin/tool"));
+    ASSERT_TRUE(S_ISREG(tool.st_mode));
+    EXPECT_EQ(LStat(path("app/bin/tool2")).st_ino, tool.st_ino);
+    EXPECT_EQ(tool.st_nlink, 2u);
+    struct stat libx = LStat(path("app/lib/libx"));
+    EXPECT_EQ(LStat(path("app/libx-copy")).st_ino, libx.st_ino);
+    EXPECT_EQ(LStat(path("app/lib/libx.again")).st_ino, libx.st_ino);
+    EXPECT_EQ(ReadFile(path("app/bin/tool2")), "tool\n");
+
+    EXPECT_EQ(LinkBody(path("bin")), path("watched"));
+    EXPECT_EQ(LinkBody(path("lib")), "watched/lib");
+    EXPECT_EQ(Tree(path("watched")), watched_before);
+    EXPECT_EQ(ReadFile(path("watched/tool")), "decoy");
+    EXPECT_EQ(LStat(path("watched/tool")).st_nlink, 1u);
+}
+
+TEST_P(ExtractorHardlinkTest, HardLinkTargetsLeadingOutAreRefused) {
+    struct Case {
+        const char* name;
+        std::vector<ArchiveEntry> entries;
+    };
+    // The working folder is the sandbox, so "outside/secret" exists relative
+    // to it but not in any of these packages.
+    const Case cases[] = {
+        {"absolute", {Hardlink("h", path("outside/secret"))}},
+        {"working-folder relative", {Hardlink("h", "outside/secret")}},
+        {"dot-dot", {Hardlink("h", "../outside/secret")}},
+        {"dot-dot inside", {Dir("sub"), Hardlink("h", "sub/../../outside/secret")}},
+        {"through a package link", {Symlink("d", path("outside")), Hardlink("h", "d/secret")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(path("t"));
+        fs::remove_all(path("outside"));
+        WriteFile(path("outside/secret"), "secret");
+        std::vector<ArchiveEntry> entries = {File("first", "first")};
+        entries.insert(entries.end(), c.entries.begin(), c.entries.end());
+        std::string pkg = Package(entries, GetParam());
+        std::string before = Log();
+
+        EXPECT_EQ(Extract(pkg, path("t")), -1);
+        std::string added = Log().substr(before.size());
+        EXPECT_EQ(CountLines(added, "[ERROR]", "archive_read_extract2 failed: '*'\n"), 1) << added;
+        EXPECT_EQ(ReadFile(path("t/first")), "first");
+        EXPECT_FALSE(Exists(path("t/h")));
+        EXPECT_EQ(LStat(path("outside/secret")).st_nlink, 1u);
+        EXPECT_EQ(ReadFile(path("outside/secret")), "secret");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ExtractorHardlinkTest,
+                         ::testing::Values(ArchiveFormat::kTar, ArchiveFormat::kTarGz,
+                                           ArchiveFormat::kTarXz, ArchiveFormat::kTarBz2),
+                         [](const ::testing::TestParamInfo<ArchiveFormat>& info) {
+                             return std::string(FormatName(info.param));
+                         });
+
+// A package that first plants a link and then writes "through" it must not
+// reach the link's destination: it may replace the link or fail, nothing else.
+TEST_F(ExtractorTest, NothingIsWrittenThroughPlantedSymlinks) {
+    struct Case {
+        const char* name;
+        std::vector<ArchiveEntry> entries;
+    };
+    const Case cases[] = {
+        {"absolute folder link", {Symlink("d", path("outside")), File("d/x", "x")}},
+        {"relative folder link", {Symlink("d", "../outside"), File("d/x", "x")}},
+        {"nested link", {Dir("s"), Symlink("s/up", "../../outside"), File("s/up/x", "x")}},
+        {"link then folder", {Symlink("d", path("outside")), Dir("d"), File("d/x", "x")}},
+        {"file link", {Symlink("f", path("outside/secret")), File("f", "x")}},
+        {"hard link to link",
+         {Symlink("f", path("outside/secret")), Hardlink("g", "f"), File("g", "x")}},
+    };
+    for (ArchiveFormat format : {ArchiveFormat::kTarGz, ArchiveFormat::kZip}) {
+        for (const Case& c : cases) {
+            bool has_hardlink = false;
+            for (const ArchiveEntry& e : c.entries)
+                has_hardlink |= e.kind == ArchiveEntry::kHardlink;
+            if (format == ArchiveFormat::kZip && has_hardlink) continue;
+            SCOPED_TRACE(std::string(c.name) + " in " + FormatName(format));
+            fs::remove_all(path("t"));
+            fs::remove_all(path("outside"));
+            WriteFile(path("outside/secret"), "secret");
+            std::string pkg = Package(c.entries, format);
+
+            int r = Extract(pkg, path("t"));
+            EXPECT_TRUE(r == 0 || r == -1);
+            EXPECT_EQ(Tree(path("outside")), std::set<std::string>{"secret"});
+            EXPECT_EQ(ReadFile(path("outside/secret")), "secret");
+            EXPECT_EQ(LStat(path("outside/secret")).st_nlink, 1u);
+            if (r == 0) {
+                // The last entry was written, so it is a plain file in a
+                // real folder of the target.
+                std::string last = path("t/") + c.entries.back().path;
+                EXPECT_TRUE(IsRegular(last));
+                EXPECT_TRUE(IsDir(fs::path(last).parent_path().string()));
+                EXPECT_EQ(ReadFile(last), "x");
+            }
+        }
+    }
+}
+
+TEST_F(ExtractorTest, TargetReachedThroughSymlinkWorksAndKeepsTheLink) {
+    ASSERT_TRUE(fs::create_directories(path("real/home")));
+    ASSERT_EQ(symlink("real/home", path("homelink").c_str()), 0);
+    ASSERT_EQ(symlink(path("homelink").c_str(), path("home2").c_str()), 0);
+    std::string pkg = Package({Dir("bin"), File("bin/nimbra-backup-ui", "ui"),
+                               Hardlink("bin/ui2", "bin/nimbra-backup-ui"), Symlink("lib", "bin")});
+    struct Case {
+        std::string target;  // as the caller names it
+        std::string real;    // where the files must land
+        bool create;         // make the target folder first, as the service does
+    };
+    const Case cases[] = {
+        {path("homelink/.NimbraBackup/Nimbra.app"), path("real/home/.NimbraBackup/Nimbra.app"),
+         true},
+        {path("home2/.NimbraBackup/Fresh.app"), path("real/home/.NimbraBackup/Fresh.app"), false},
+        {"rel/app", path("rel/app"), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        if (c.create) {
+            ASSERT_TRUE(fs::create_directories(c.target));
+        }
+        ASSERT_EQ(Extract(pkg, c.target), 0) << Log();
+        EXPECT_EQ(ReadFile(c.real + "/bin/nimbra-backup-ui"), "ui");
+        EXPECT_EQ(LStat(c.real + "/bin/ui2").st_ino,
+                  LStat(c.real + "/bin/nimbra-backup-ui").st_ino);
+        EXPECT_EQ(LinkBody(c.real + "/lib"), "bin");
+    }
+    EXPECT_EQ(LinkBody(path("homelink")), "real/home");
+    EXPECT_EQ(LinkBody(path("home2")), path("homelink"));
+}
+
+}  // namespace

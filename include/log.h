@@ -46,6 +46,7 @@ public:
 
     // (Re)configures the logger; 0 on success, -1 on failure. level_path may
     // be empty; a missing or malformed level file only leaves the defaults.
+    // When a log file cannot be opened, later messages are dropped.
     static int Initialize(Logger::Type type, const ustring& log_path, const ustring& level_path,
                           int rotate_cnt);
     // Ends logging: every later message is dropped until Initialize.
@@ -57,9 +58,11 @@ public:
     static void LogMsg2(Logger::Level level, const ustring& comp, const xchar* fmt, va_list args)
         __attribute__((format(printf, 3, 0)));
 
-    // Rotates the file series now; call with the lock held. 0 or -1.
+    // Rotates the file series now; call with the lock held. 0 or -1; after
+    // a failure there is no stream and later messages are dropped.
     static int Rotate();
-    // Closes and reopens the log file (file destinations only).
+    // Closes and reopens the log file (file destinations only); call with
+    // the lock held. If the reopen fails, later messages are dropped.
     static void ReloadLogFile();
 
     static void InitializeLock();

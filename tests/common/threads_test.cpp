@@ -88,7 +88,7 @@ TEST(TmpNameGenThreadsTest, NamesAreNeverBuiltFromInterleavedBytes) {
     unsigned char key[256] = {0};
     snprintf(reinterpret_cast<char*>(key), sizeof(key), "%s", "1700000000-123456");
     const int kThreads = 6;
-    const int kNames = 3000;
+    const int kNames = 5000;
 
     gen.rekey(key);
     std::vector<std::string> sequential;

@@ -38,7 +38,8 @@ Config::~Config() {}
 
 int Config::read(const ustring& path) {
     if (path.empty()) return -1;
-    FILE* fp = fopen(path.c_str_utf8(), "r");
+    // Close-on-exec: no child process needs this descriptor.
+    FILE* fp = fopen(path.c_str_utf8(), "re");
     if (fp == nullptr) return -1;
 
     int result = 0;

@@ -3,7 +3,6 @@
 #include <syslog.h>
 #include <time.h>
 
-#include <climits>
 #include <new>
 #include <sstream>
 
@@ -15,6 +14,9 @@ namespace {
 const long long kRotateLimit = 1048576;
 // Threshold of a component the level file does not name.
 const int kFallbackThreshold = Logger::L_WARNING;
+// Append, close-on-exec ("e"): the client the launcher starts must not
+// inherit the log file.
+const char kAppendMode[] = "ae";
 
 // Writes the time stamp and the message to fp and flushes; returns the bytes
 // written (a failed write counts nothing).
@@ -100,7 +102,7 @@ int Logger::Initialize(Logger::Type type, const ustring& log_path, const ustring
             // a program started from the desktop, and there they would pile
             // up without rotation. A stream from an earlier configuration
             // must not be written to as if it were this file.
-            FILE* fp = log_path.empty() ? nullptr : fopen(log_path.c_str_utf8(), "a");
+            FILE* fp = log_path.empty() ? nullptr : fopen(log_path.c_str_utf8(), kAppendMode);
             if (fp == nullptr) {
                 log_fp = nullptr;
                 return -1;
@@ -215,7 +217,7 @@ int Logger::Rotate() {
 
     snprintf(new_name, sizeof(new_name), "%s_%d", live, 0);
     if (rename(live, new_name) != 0) return -1;
-    FILE* fp = fopen(live, "a");
+    FILE* fp = fopen(live, kAppendMode);
     if (fp == nullptr) return -1;
 
     log_fp = fp;
@@ -230,7 +232,7 @@ void Logger::ReloadLogFile() {
     }
     if (log_fp != nullptr) fclose(log_fp);
     log_fp = nullptr;
-    FILE* fp = fopen(log_path.c_str_utf8(), "a");
+    FILE* fp = fopen(log_path.c_str_utf8(), kAppendMode);
     if (fp == nullptr) return;
     log_fp = fp;
     if (log_size != nullptr) *log_size = 0;

@@ -1,8 +1,10 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <cstdarg>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -220,6 +222,31 @@ TEST_F(LoggerFileTest, SmallRotationCountsKeepOneOlderFileAtLeast) {
             EXPECT_EQ(older.substr(older.size() - 9), "end of 1\n");
         }
     }
+}
+
+// The launcher starts the client with the log file open; the client must
+// not inherit it, neither the first stream nor one reopened by rotation.
+TEST_F(LoggerFileTest, LogFileIsCloseOnExec) {
+    auto open_flags = [&]() {
+        std::vector<int> flags;
+        for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
+            std::error_code ec;
+            if (std::filesystem::read_symlink(e.path(), ec).string() == logPath()) {
+                flags.push_back(fcntl(std::stoi(e.path().filename().string()), F_GETFD));
+            }
+        }
+        return flags;
+    };
+    ASSERT_EQ(InitFileLogger(nullptr), 0);
+    std::vector<int> flags = open_flags();
+    ASSERT_EQ(flags.size(), 1u);
+    EXPECT_TRUE(flags[0] & FD_CLOEXEC);
+
+    for (int i = 0; i < 17; ++i) LogRecordOfSize(kLimit / 16);
+    ASSERT_TRUE(Exists(rotated(0)));
+    flags = open_flags();
+    ASSERT_EQ(flags.size(), 1u);
+    EXPECT_TRUE(flags[0] & FD_CLOEXEC);
 }
 
 // When the live file vanished the rotation fails; from then on nothing is

@@ -147,9 +147,9 @@ int Wait(pid_t pid, int timeout_s) {
     return -1;
 }
 
-RunResult Run(const std::string& program, const std::vector<std::string>& args,
-              const std::map<std::string, const char*>& env, const std::string& cwd,
-              int timeout_s) {
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     const std::map<std::string, const char*>& env, const std::string& cwd,
+                     int timeout_s) {
     static int serial = 0;
     const std::string base = cwd + "/run" + std::to_string(++serial);
     RunResult r;

@@ -42,9 +42,9 @@ struct RunResult {
 // Runs program with the given arguments and environment changes (a value
 // of nullptr unsets the variable) in the working folder cwd, waiting at
 // most timeout_s seconds (then it is killed and the status is -1).
-RunResult Run(const std::string& program, const std::vector<std::string>& args,
-              const std::map<std::string, const char*>& env, const std::string& cwd,
-              int timeout_s = 60);
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     const std::map<std::string, const char*>& env, const std::string& cwd,
+                     int timeout_s = 60);
 // Starts it without waiting; the caller waits with Wait().
 pid_t Start(const std::string& program, const std::vector<std::string>& args,
             const std::map<std::string, const char*>& env, const std::string& cwd,

@@ -99,7 +99,7 @@ TEST_F(LauncherE2E, SecondInstanceExitsAtOnceWhileTheFirstIsBusy) {
     const auto tree = Tree(app());
 
     const auto t0 = std::chrono::steady_clock::now();
-    const RunResult second = Run(launcher(), {}, env, dir(), 30);
+    const RunResult second = RunProgram(launcher(), {}, env, dir(), 30);
     const auto took = std::chrono::steady_clock::now() - t0;
     EXPECT_EQ(second.status, 0);
     EXPECT_EQ(second.out, "lib path = '" + root() + "/lib/plugins'\n");
@@ -116,13 +116,13 @@ TEST_F(LauncherE2E, SecondInstanceExitsAtOnceWhileTheFirstIsBusy) {
 TEST_F(LauncherE2E, RunsWithoutADisplayAndStillStartsTheClient) {
     Publish(100);
     homes_.push_back(home());
-    const RunResult r = Run(launcher(), {},
-                            {{"HOME", home().c_str()},
-                             {"QT_QPA_PLATFORM", nullptr},
-                             {"DISPLAY", nullptr},
-                             {"WAYLAND_DISPLAY", nullptr},
-                             {"XDG_RUNTIME_DIR", nullptr}},
-                            dir(), 60);
+    const RunResult r = RunProgram(launcher(), {},
+                                   {{"HOME", home().c_str()},
+                                    {"QT_QPA_PLATFORM", nullptr},
+                                    {"DISPLAY", nullptr},
+                                    {"WAYLAND_DISPLAY", nullptr},
+                                    {"XDG_RUNTIME_DIR", nullptr}},
+                                   dir(), 60);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Tree(app()), PackageTree());
     EXPECT_EQ(ReadFile(home() + "/.NimbraBackup/starts.log"), "start build_version=100\n");

@@ -51,6 +51,7 @@ protected:
     // Installs a package of the given build as the machine-wide one.
     void Publish(int build, int fillers = 3, int damage_after = -1) {
         package_ = SampleClient(build, fillers);
+        fs::create_directories(root() + "/package");
         WriteArchive(root() + "/package/nimbra.hpk", package_, damage_after);
         WriteFile(root() + "/INFO", package_[0].content);
     }
@@ -61,7 +62,7 @@ protected:
         env.emplace("HOME", h.c_str());
         env.emplace("QT_QPA_PLATFORM", "offscreen");
         env.emplace("XDG_RUNTIME_DIR", nullptr);
-        return Run(launcher(), {}, env, dir(), 60);
+        return RunProgram(launcher(), {}, env, dir(), 60);
     }
 
     std::string launcher() const { return root() + "/bin/launcher"; }

@@ -34,6 +34,10 @@ bool CleaningUp(const std::string&, const std::string& log) {
     return ReadFile(log).find("user installation is ready") != std::string::npos;
 }
 
+void PrintTo(const KillPoint& kp, std::ostream* os) {
+    *os << kp.name;
+}
+
 class LauncherInterrupted : public LauncherE2E, public ::testing::WithParamInterface<KillPoint> {};
 
 TEST_P(LauncherInterrupted, NextRunCompletesTheCopyAndKeepsTheOldOneUntilThen) {

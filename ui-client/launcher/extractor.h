@@ -13,8 +13,11 @@ public:
     void SetTarget(const ustring& target);
     void SetSource(const ustring& source);
 
-    // Extracts every entry of source below target, in archive order.
-    // 0 on success; -1 on the first failing entry (earlier entries stay).
+    // Extracts every entry of source below target, in archive order,
+    // reporting (total, done) per entry. Entries land below target's real
+    // path; hard links leading out of it are refused and nothing is written
+    // through a symbolic link. 0 on success; -1 on the first failing entry
+    // (earlier entries stay).
     int Extract();
     // Number of entries in source, or -1.
     int Count();

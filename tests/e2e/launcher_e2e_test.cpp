@@ -140,3 +140,27 @@ TEST_F(LauncherE2E, HomeWithASpaceStartsTheClient) {
 }
 
 }  // namespace
+
+namespace {
+
+// A desktop entry may start the launcher by its bare name through PATH: the
+// plug-in folder then follows the working folder, where there is none, and
+// the toolkit would abort before the client is started.
+TEST_F(LauncherE2E, StartedByItsBareNameStillStartsTheClient) {
+    Publish(100);
+    homes_.push_back(home());
+    const std::string path = root() + "/bin:" + std::string(getenv("PATH") ? getenv("PATH") : "");
+    const RunResult r = RunProgram("/bin/sh", {"-c", "exec launcher"},
+                                   {{"HOME", home().c_str()},
+                                    {"PATH", path.c_str()},
+                                    {"QT_QPA_PLATFORM", "offscreen"},
+                                    {"QT_QPA_PLATFORM_PLUGIN_PATH", nullptr},
+                                    {"XDG_RUNTIME_DIR", nullptr}},
+                                   dir(), 60);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "lib path = '../lib/plugins'\n");
+    EXPECT_EQ(Tree(app()), PackageTree());
+    EXPECT_EQ(ReadFile(home() + "/.NimbraBackup/starts.log"), "start build_version=100\n");
+}
+
+}  // namespace

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTranslator>
@@ -24,26 +26,60 @@ namespace {
 
 const char kComponent[] = "launcher_debug";
 
-// Whether main() chose the platform list itself (the user set none).
-bool g_platform_fallback = false;
-
-// Without a reachable display the toolkit's default platform aborts the
-// process before the user's client is started. Unless the user chose a
-// platform, let the toolkit try its usual one and fall back to offscreen.
-void choose_platform() {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
-    const bool wayland_only =
-        qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    qputenv("QT_QPA_PLATFORM", wayland_only ? "wayland;xcb;offscreen" : "xcb;offscreen");
-    g_platform_fallback = true;
+// The plug-in folder derived from the program path, as started.
+QString plugin_dir(const char* bin) {
+    return QDir::cleanPath(QString::fromLocal8Bit(bin) + "/../../lib/plugins");
 }
+
+// Environment set for the toolkit alone while the application object is
+// built, then taken back so that the client started later inherits the
+// user's own environment.
+class ToolkitEnvironment {
+public:
+    // Without a reachable display the toolkit's default platform aborts the
+    // process before the user's client is started: unless the user chose a
+    // platform, try the usual one and fall back to offscreen. And a program
+    // started by its bare name (found through PATH) looks for its plug-ins
+    // relative to the working folder, where there are none: then take the
+    // platform plug-ins from the root the executable really lies in.
+    void Prepare(const QString& plugins) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            const bool wayland_only = qEnvironmentVariableIsEmpty("DISPLAY") &&
+                                      !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+            qputenv("QT_QPA_PLATFORM", wayland_only ? "wayland;xcb;offscreen" : "xcb;offscreen");
+            platform_fallback_ = true;
+        }
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM_PLUGIN_PATH") &&
+            !QFileInfo(plugins + "/platforms").isDir()) {
+            const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+            const QString own =
+                QDir::cleanPath(QFileInfo(exe).absolutePath() + "/../lib/plugins/platforms");
+            if (!exe.isEmpty() && QFileInfo(own).isDir()) {
+                qputenv("QT_QPA_PLATFORM_PLUGIN_PATH", QFile::encodeName(own));
+                plugin_path_set_ = true;
+            }
+        }
+    }
+
+    void Restore() {
+        if (platform_fallback_) qunsetenv("QT_QPA_PLATFORM");
+        if (plugin_path_set_) qunsetenv("QT_QPA_PLATFORM_PLUGIN_PATH");
+    }
+
+    // Whether the platform list was ours (the user set none).
+    bool platform_fallback() const { return platform_fallback_; }
+
+private:
+    bool platform_fallback_ = false;
+    bool plugin_path_set_ = false;
+};
 
 }  // namespace
 
 void initialize_resources(const char* bin) {
     setlocale(LC_ALL, "");
     qInitResources_texts();
-    const QString plugins = QDir::cleanPath(QString::fromLocal8Bit(bin) + "/../../lib/plugins");
+    const QString plugins = plugin_dir(bin);
     QCoreApplication::setLibraryPaths(QStringList{plugins});
     printf("lib path = '%s'\n", plugins.toLocal8Bit().constData());
     fflush(stdout);
@@ -62,11 +98,12 @@ QString getCurrentLanguageFileName() {
 
 int main(int argc, char** argv) {
     initialize_resources(argv[0]);
-    choose_platform();
+    ToolkitEnvironment toolkit_env;
+    toolkit_env.Prepare(plugin_dir(argv[0]));
     // Declared in the order of creation, so they are destroyed in reverse:
     // the controller, then the translator, then the application object.
     std::unique_ptr<QtSingleApplication> app(new QtSingleApplication(argc, argv, true));
-    if (g_platform_fallback) qunsetenv("QT_QPA_PLATFORM");  // not for the client we start
+    toolkit_env.Restore();
     initialize_logger();
 
     if (app->isRunning()) {
@@ -74,7 +111,8 @@ int main(int argc, char** argv) {
                        "[DEBUG] main(%d): app has already launched, return\n", __LINE__);
         return 0;
     }
-    if (g_platform_fallback && QGuiApplication::platformName() == QLatin1String("offscreen")) {
+    if (toolkit_env.platform_fallback() &&
+        QGuiApplication::platformName() == QLatin1String("offscreen")) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] main(%d): no display could be opened, preparing the client "
                        "without a window\n",

@@ -1,7 +1,5 @@
 #include "e2e/e2e_support.h"
 
-#include <archive.h>
-#include <archive_entry.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -21,12 +19,9 @@ namespace fs = std::filesystem;
 
 namespace nimbra_e2e {
 
-std::vector<Entry> SampleClient(int build, int fillers) {
-    std::vector<Entry> e;
-    e.push_back({"INFO",
-                 "[Version]\nmajor_version=3\nminor_version=1\nbuild_version=" +
-                     std::to_string(build) + "\nicon_overlay_version=7\n",
-                 0644});
+Package SampleClient(int build, int fillers) {
+    Package e;
+    e.push_back({"INFO", nimbra_test::InfoText(build), 0644});
     e.push_back({"bin/nimbra-backup-ui",
                  "#!/bin/sh\n"
                  "# Sample client: records its pid and runs until SIGTERM.\n"
@@ -55,35 +50,6 @@ std::vector<Entry> SampleClient(int build, int fillers) {
             {name, "build " + std::to_string(build) + " file " + std::to_string(i) + "\n", 0644});
     }
     return e;
-}
-
-void WriteArchive(const std::string& path, const std::vector<Entry>& entries, int damage_after) {
-    struct archive* a = archive_write_new();
-    archive_write_set_format_pax_restricted(a);
-    if (damage_after < 0) archive_write_add_filter_gzip(a);
-    ASSERT_EQ(archive_write_open_filename(a, path.c_str()), ARCHIVE_OK) << archive_error_string(a);
-    std::vector<la_int64_t> header_offsets;
-    for (const Entry& e : entries) {
-        header_offsets.push_back(archive_filter_bytes(a, 0));
-        struct archive_entry* ae = archive_entry_new();
-        archive_entry_set_pathname(ae, e.path.c_str());
-        archive_entry_set_filetype(ae, AE_IFREG);
-        archive_entry_set_perm(ae, e.mode);
-        archive_entry_set_size(ae, static_cast<la_int64_t>(e.content.size()));
-        archive_entry_set_mtime(ae, 1700000000, 0);
-        ASSERT_EQ(archive_write_header(a, ae), ARCHIVE_OK) << archive_error_string(a);
-        archive_write_data(a, e.content.data(), e.content.size());
-        archive_entry_free(ae);
-    }
-    archive_write_close(a);
-    archive_write_free(a);
-    if (damage_after >= 0) {
-        ASSERT_LT(static_cast<size_t>(damage_after), header_offsets.size());
-        std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
-        f.seekp(header_offsets[damage_after]);
-        const std::string garbage(512, '\x5a');
-        f.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
-    }
 }
 
 namespace {
@@ -158,23 +124,6 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     r.out = nimbra_test::ReadFile(base + ".out");
     r.err = nimbra_test::ReadFile(base + ".err");
     return r;
-}
-
-std::map<std::string, std::string> Tree(const std::string& dir) {
-    std::map<std::string, std::string> t;
-    if (!fs::exists(fs::symlink_status(dir))) return t;
-    for (auto it = fs::recursive_directory_iterator(dir); it != fs::recursive_directory_iterator();
-         ++it) {
-        const fs::path rel = fs::relative(it->path(), dir);
-        const auto st = it->symlink_status();
-        if (fs::is_symlink(st))
-            t[rel.string()] = "-> " + fs::read_symlink(it->path()).string();
-        else if (fs::is_directory(st))
-            t[rel.string() + "/"] = "";
-        else
-            t[rel.string()] = nimbra_test::ReadFile(it->path().string());
-    }
-    return t;
 }
 
 void BecomeSubreaper() {

@@ -10,28 +10,22 @@
 #include <string>
 #include <vector>
 
+#include "support/package.h"
 #include "support/test_env.h"
 
 namespace nimbra_e2e {
 
-// One archive entry: a regular file with its content and mode.
-struct Entry {
-    std::string path;
-    std::string content;
-    int mode = 0644;
-};
+using nimbra_test::Package;
+using nimbra_test::Tree;
+using nimbra_test::TreeOf;
+using nimbra_test::WritePackage;
 
 // The files of a sample client of the given build: INFO, the client
 // executable (records its pid in ui.pid, runs until SIGTERM), the start
 // script (starts the client in the background and notes each start in
-// starts.log), and `fillers` small data files.
-std::vector<Entry> SampleClient(int build, int fillers = 3);
-
-// Writes entries as a gzip-compressed tar. When damage_after >= 0, the
-// header of entry number damage_after is overwritten with garbage (the
-// archive is then written uncompressed so the damage lands where meant).
-void WriteArchive(const std::string& path, const std::vector<Entry>& entries,
-                  int damage_after = -1);
+// starts.log; with NIMBRA_TEST_HOLD set it first waits for that file), and
+// `fillers` small data files.
+Package SampleClient(int build, int fillers = 3);
 
 struct RunResult {
     int status = -1;  // exit status, or 128 + signal
@@ -50,10 +44,6 @@ pid_t Start(const std::string& program, const std::vector<std::string>& args,
             const std::map<std::string, const char*>& env, const std::string& cwd,
             const std::string& out_file, const std::string& err_file);
 int Wait(pid_t pid, int timeout_s);
-
-// Every regular file below dir as relative path -> content (links as
-// "-> target"); folders are listed with a trailing "/".
-std::map<std::string, std::string> Tree(const std::string& dir);
 
 // Makes this process adopt orphaned descendants, so that the clients the
 // launcher starts can be reaped; ReapAll() reaps what has exited.

@@ -51,8 +51,7 @@ protected:
     // Installs a package of the given build as the machine-wide one.
     void Publish(int build, int fillers = 3, int damage_after = -1) {
         package_ = SampleClient(build, fillers);
-        fs::create_directories(root() + "/package");
-        WriteArchive(root() + "/package/nimbra.hpk", package_, damage_after);
+        WritePackage(root() + "/package/nimbra.hpk", package_, damage_after);
         WriteFile(root() + "/INFO", package_[0].content);
     }
 
@@ -70,15 +69,7 @@ protected:
     std::string log() const { return ReadFile(home() + "/.NimbraBackup/log/launcher.log"); }
 
     // The package's files as Tree() lists them.
-    std::map<std::string, std::string> PackageTree() const {
-        std::map<std::string, std::string> t;
-        for (const Entry& e : package_) {
-            t[e.path] = e.content;
-            for (fs::path p = fs::path(e.path).parent_path(); !p.empty(); p = p.parent_path())
-                t[p.string() + "/"] = "";
-        }
-        return t;
-    }
+    std::map<std::string, std::string> PackageTree() const { return TreeOf(package_); }
 
     // The pid the running client wrote, waiting a little for it to appear.
     pid_t ClientPid(const std::string& home = "") {
@@ -91,7 +82,7 @@ protected:
         return -1;
     }
 
-    std::vector<Entry> package_;
+    Package package_;
     std::vector<std::string> homes_;
 };
 

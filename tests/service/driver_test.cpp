@@ -51,9 +51,9 @@ protected:
         return status;
     }
 
-    // Makes pkg the machine-wide installation; see WriteArchive for damage_after.
+    // Makes pkg the machine-wide installation; see WritePackage for damage_after.
     void Publish(const Package& pkg, int damage_after = -1) {
-        WriteArchive(root() + "/package/nimbra.hpk", pkg, damage_after);
+        WritePackage(root() + "/package/nimbra.hpk", pkg, damage_after);
         WriteFile(root() + "/INFO", pkg[0].content);
     }
 };

@@ -46,8 +46,8 @@ protected:
         old_ = SamplePackage(100, 3);
         old_.push_back({"user-note", "kept by the user", 0644});
         new_ = SamplePackage(101, 5);
-        WriteArchive(good(), new_);
-        WriteArchive(damaged(), new_, /*damage_after=*/4);
+        WritePackage(good(), new_);
+        WritePackage(damaged(), new_, /*damage_after=*/4);
     }
 
     std::string good() const { return dir() + "/good.hpk"; }

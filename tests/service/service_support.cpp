@@ -1,7 +1,5 @@
 #include "service/service_support.h"
 
-#include <archive.h>
-#include <archive_entry.h>
 #include <spawn.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -24,10 +22,7 @@ namespace service_test {
 
 Package SamplePackage(int build, int fillers) {
     Package p;
-    p.push_back({"INFO",
-                 "[Version]\nmajor_version=3\nminor_version=1\nbuild_version=" +
-                     std::to_string(build) + "\nicon_overlay_version=7\n",
-                 0644});
+    p.push_back({"INFO", nimbra_test::InfoText(build), 0644});
     p.push_back({"bin/nimbra-backup-ui", ClientScript(false), 0755});
     p.push_back({"package/start-stop",
                  "#!/bin/sh\n"
@@ -38,62 +33,6 @@ Package SamplePackage(int build, int fillers) {
         p.push_back({"share/data/file" + std::to_string(i) + ".txt",
                      "build " + std::to_string(build) + " file " + std::to_string(i) + "\n", 0644});
     return p;
-}
-
-void WriteArchive(const std::string& path, const Package& package, int damage_after) {
-    fs::create_directories(fs::path(path).parent_path());
-    archive* a = archive_write_new();
-    archive_write_set_format_ustar(a);
-    ASSERT_EQ(archive_write_open_filename(a, path.c_str()), ARCHIVE_OK) << archive_error_string(a);
-    std::vector<size_t> offsets;
-    size_t offset = 0;
-    for (const Entry& e : package) {
-        offsets.push_back(offset);
-        offset += 512 + (e.content.size() + 511) / 512 * 512;
-        archive_entry* ae = archive_entry_new();
-        archive_entry_set_pathname(ae, e.path.c_str());
-        archive_entry_set_filetype(ae, AE_IFREG);
-        archive_entry_set_perm(ae, e.mode);
-        archive_entry_set_size(ae, static_cast<la_int64_t>(e.content.size()));
-        ASSERT_EQ(archive_write_header(a, ae), ARCHIVE_OK) << archive_error_string(a);
-        archive_write_data(a, e.content.data(), e.content.size());
-        archive_entry_free(ae);
-    }
-    archive_write_close(a);
-    archive_write_free(a);
-    if (damage_after >= 0) {
-        std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
-        f.seekp(static_cast<std::streamoff>(offsets.at(static_cast<size_t>(damage_after))));
-        f << std::string(512, 'x');
-    }
-}
-
-void WriteTree(const std::string& dir, const Package& package) {
-    for (const Entry& e : package) nimbra_test::WriteFile(dir + "/" + e.path, e.content, e.mode);
-}
-
-std::map<std::string, std::string> Tree(const std::string& dir) {
-    std::map<std::string, std::string> t;
-    std::error_code ec;
-    if (!fs::is_directory(dir, ec)) return t;
-    for (const auto& e : fs::recursive_directory_iterator(dir)) {
-        const std::string rel = fs::relative(e.path(), dir).string();
-        if (e.is_directory())
-            t[rel + "/"] = "";
-        else
-            t[rel] = nimbra_test::ReadFile(e.path().string());
-    }
-    return t;
-}
-
-std::map<std::string, std::string> TreeOf(const Package& package) {
-    std::map<std::string, std::string> t;
-    for (const Entry& e : package) {
-        t[e.path] = e.content;
-        for (fs::path p = fs::path(e.path).parent_path(); !p.empty(); p = p.parent_path())
-            t[p.string() + "/"] = "";
-    }
-    return t;
 }
 
 namespace {

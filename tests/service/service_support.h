@@ -10,33 +10,21 @@
 #include <string>
 #include <vector>
 
+#include "support/package.h"
 #include "support/test_env.h"
 
 namespace service_test {
 
-struct Entry {
-    std::string path;
-    std::string content;
-    int mode;
-};
-typedef std::vector<Entry> Package;
+using nimbra_test::Package;
+using nimbra_test::Tree;
+using nimbra_test::TreeOf;
+using nimbra_test::WritePackage;
+using nimbra_test::WriteTree;
 
 // INFO of the given build, a client executable and start script, and
 // `fillers` data files. The start script appends its arguments, one per
 // line after "start-stop", to $HOME/.NimbraBackup/starts.log.
 Package SamplePackage(int build, int fillers = 3);
-
-// Writes a ustar archive; with damage_after >= 0 the header of that entry
-// is overwritten with garbage, so reading fails after the entries before it.
-void WriteArchive(const std::string& path, const Package& package, int damage_after = -1);
-// Writes the package's files below dir, as an extraction would.
-void WriteTree(const std::string& dir, const Package& package);
-
-// Every file below dir as relative path -> content, folders with a
-// trailing "/"; empty when dir does not exist.
-std::map<std::string, std::string> Tree(const std::string& dir);
-// What Tree() gives for a folder holding exactly the package.
-std::map<std::string, std::string> TreeOf(const Package& package);
 
 // Whether the log holds, in this order and among other lines, one record
 // for each pattern: the record without its time stamp equals the pattern,

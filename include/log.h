@@ -25,7 +25,9 @@ typedef char xchar;
 
 class Logger {
 public:
-    enum Level {
+    // A fixed underlying type, so that any int level passed through LogMSG_c
+    // is a valid value and compares with the thresholds as an int.
+    enum Level : int {
         L_EMERG = 0,
         L_ALERT = 1,
         L_CRIT = 2,

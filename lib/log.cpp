@@ -288,9 +288,6 @@ void Logger::DestroySharedData() {
 }
 
 void LogMSG_c(int level, char* comp, const xchar* fmt, va_list args) {
-    // The enumeration holds 0 to 7 only; keep out-of-range levels inside it.
-    if (level < Logger::L_EMERG) level = Logger::L_EMERG;
-    if (level > Logger::L_DEBUG) level = Logger::L_DEBUG;
     Logger::LogMsg2(static_cast<Logger::Level>(level), ustring(comp != nullptr ? comp : ""), fmt,
                     args);
 }

@@ -448,8 +448,13 @@ int FSRename(const ustring& from, const ustring& to, bool do_case_check) {
     return remove(from.c_str()) == 0 ? 0 : -3;
 }
 
-int FSRemove(const ustring& path, bool /*allowundo*/) {
-    if (path.empty()) return -1;
+int FSRemove(const ustring& given, bool /*allowundo*/) {
+    if (given.empty()) return -1;
+    // With a trailing "/", lstat follows a final link to a folder, and the
+    // folder it points to would be emptied: work on the name without it.
+    const size_t last = given.find_last_not_of('/', ustring::npos);
+    const ustring path =
+        (last == ustring::npos || last + 1 == given.length()) ? given : given.substr(0, last + 1);
     FILE_INFO info;
     if (GetFileInfo(path, info) != 0) return -1;
     if (!info.isExist) return 0;

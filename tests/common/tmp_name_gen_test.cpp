@@ -126,6 +126,19 @@ TEST(TmpNameGenTest, FixedKeyFixesTheNames) {
     EXPECT_STREQ(gen.getTmpPath(ustring("a/")).c_str(), "a//FVonc5Qc");
 }
 
+// The key buffer as the clock fills it: the text, then zero bytes, all 256
+// of which take part (the text is not repeated).
+TEST(TmpNameGenTest, ZeroPaddedKeyFixesTheNames) {
+    unsigned char key[256] = {};
+    const char text[] = "1700000000-123456";
+    std::copy(text, text + sizeof text - 1, key);
+    TmpNameGen& gen = TmpNameGen::getInstance();
+    gen.rekey(key);
+    EXPECT_STREQ(gen.getTmpName().c_str(), "4e-5Metp");
+    EXPECT_STREQ(gen.getTmpName().c_str(), "J8x3FAX9");
+    EXPECT_STREQ(gen.getTmpName().c_str(), "2SrkJCfK");
+}
+
 TEST(TmpNameGenTest, ClockKeyedNamesAreSafeAndVaried) {
     TmpNameGen& gen = TmpNameGen::getInstance();
     unsigned char key[256] = {0};

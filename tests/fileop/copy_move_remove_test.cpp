@@ -268,6 +268,11 @@ TEST_F(FileOpRemove, RemovesTreesAndNeverFollowsLinks) {
     EXPECT_EQ(FSRemove(path("direct").c_str(), false), 0);
     EXPECT_FALSE(Exists(path("direct")));
     EXPECT_EQ(ReadFile(path("outside/keep.txt")), "keep");
+    // ...also when the name ends in "/", where lstat would follow the link.
+    ASSERT_EQ(symlink("outside", path("slashed").c_str()), 0);
+    EXPECT_EQ(FSRemove((path("slashed") + "//").c_str(), false), 0);
+    EXPECT_FALSE(Exists(path("slashed")));
+    EXPECT_EQ(ReadFile(path("outside/keep.txt")), "keep");
 
     EXPECT_EQ(FSRemove(path("outside/keep.txt").c_str(), false), 0);
     EXPECT_FALSE(Exists(path("outside/keep.txt")));

@@ -111,19 +111,23 @@ TEST_F(LauncherTest, ClosingTheDialogDoesNotEndTheRunEarly) {
 
     Launcher launcher;
     launcher.ShowMsgBox();
-    QTimer::singleShot(100, [&] {
+    QTimer::singleShot(100, launcher.dialog(), [&] {
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(launcher.dialog(), &esc);
     });
-    QTimer::singleShot(200, [&] {
+    QTimer::singleShot(200, launcher.dialog(), [&] {
         launcher.ShowMsgBox();
         launcher.dialog()->close();
     });
+    // A guard against a run that never ends; it dies with the test.
     bool loop_timed_out = false;
-    QTimer::singleShot(20000, [&] {
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
         loop_timed_out = true;
         QCoreApplication::quit();
     });
+    guard.start(20000);
     const auto t0 = std::chrono::steady_clock::now();
     launcher.Run();
     launcher.Start();

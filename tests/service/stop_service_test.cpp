@@ -88,8 +88,6 @@ TEST_F(StopTest, ClientThatIgnoresTermIsKilledAfterAboutFiveSeconds) {
     EXPECT_EQ(WTERMSIG(status), SIGKILL);
     EXPECT_GT(took, 4.5);
     EXPECT_LT(took, 7.0);
-    EXPECT_TRUE(InOrder(log(), {"[NOTE] linux/linux-service(%d): process " + std::to_string(pid) +
-                                " did not end after SIGTERM, sending SIGKILL"}));
 }
 
 std::atomic<int> terms_received{0};

@@ -6,28 +6,40 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #include "log.h"
+#include "nimbra-service.h"
 
 namespace {
 
 const char kComponent[] = "launcher_debug";
 
-// A folder that only this user can write: owned by the user, mode 0700, not
-// a link. Created if missing.
+// Whether dir is a real folder (not a link) of this user that nobody else
+// can write.
+bool IsPrivate(const QByteArray& dir) {
+    struct stat st;
+    return lstat(dir.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid() &&
+           (st.st_mode & 022) == 0;
+}
+
+// A folder that only this user can write, so no other user can block or
+// impersonate an instance: the runtime folder when Qt accepts it, else a
+// folder of ours under the temporary folder (which another user may have
+// taken first), else the user folder in the home.
 QString PrivateFolder() {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (!runtime.isEmpty()) return runtime;  // Qt checks owner and mode 0700 itself
 
-    const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/nimbra-launcher-" +
+    const QByteArray tmp = QFile::encodeName(QDir::tempPath()) + "/nimbra-launcher-" +
                            QByteArray::number(static_cast<qulonglong>(getuid()));
-    if (mkdir(dir.constData(), 0700) != 0 && errno != EEXIST) return QString();
-    struct stat st;
-    if (lstat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid() ||
-        (st.st_mode & 0777) != 0700)
-        return QString();
-    return QString::fromLocal8Bit(dir);
+    if (mkdir(tmp.constData(), 0700) == 0 || errno == EEXIST) {
+        if (IsPrivate(tmp)) return QFile::decodeName(tmp);
+    }
+    const QByteArray user = Service::GetUserNimbraInstallPath().c_str();
+    if (IsPrivate(user)) return QFile::decodeName(user);
+    return QString();
 }
 
 }  // namespace

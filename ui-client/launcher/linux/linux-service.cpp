@@ -239,11 +239,7 @@ void LinuxService::StopService() {
         if (!IsUserClient(pid)) return;
         sleep(1);
     }
-    if (!IsUserClient(pid)) return;
-    Logger::LogMsg(Logger::L_NOTICE, kComp,
-                   "[NOTE] linux/linux-service(%d): process %d did not end after SIGTERM, sending "
-                   "SIGKILL\n",
-                   __LINE__, static_cast<int>(pid));
+    if (!IsUserClient(pid)) return;  // the pid may have been reused meanwhile
     kill(pid, SIGKILL);
 }
 

@@ -1,6 +1,10 @@
 // Preparing the user's copy: backup names, extraction of real archives,
 // rollback, first installation, and the next run after a run that was
 // killed half-way.
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "extractor.h"
@@ -203,6 +207,42 @@ TEST_F(PrepareTest, StartScriptRunsFromAHomeWithASpace) {
     LinuxService s;
     s.PostUpgrade();
     EXPECT_EQ(ReadFile(spaced + "/.NimbraBackup/starts.log"), "start-stop\nstart\n");
+}
+
+}  // namespace
+
+namespace {
+
+// As a user who is not root (for whom folder permissions count), a package
+// folder that extraction left read-only must not keep the backups, or the
+// aged folder, from being removed: leftover backup names would end every
+// upgrade at "max retries" after ten of them.
+TEST_F(PrepareTest, ReadOnlyFoldersOfAnOldCopyAreRemovedByAnOrdinaryUser) {
+    WriteTree(app(), old_);
+    WriteFile(user() + "/app/ro/old", "aged");
+    for (const std::string& d : {app() + "/share/data", app() + "/share", user() + "/app/ro"})
+        ASSERT_EQ(chmod(d.c_str(), 0555), 0);
+    const uid_t nobody = 65534;
+    for (const auto& e : fs::recursive_directory_iterator(dir()))
+        ASSERT_EQ(lchown(e.path().c_str(), nobody, nobody), 0);
+    ASSERT_EQ(lchown(dir().c_str(), nobody, nobody), 0);
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (setresgid(nobody, nobody, nobody) != 0 || setresuid(nobody, nobody, nobody) != 0)
+            _exit(2);
+        PackageService s(good());
+        const int r = s.PrepareUserEnv();
+        s.RemoveAgedFolders();
+        _exit(r == 0 ? 0 : 1);
+    }
+    const int status = Reap(child, 20000);
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(Tree(app()), TreeOf(new_));
+    EXPECT_TRUE(Clean());
+    EXPECT_FALSE(Exists(user() + "/app"));
 }
 
 }  // namespace

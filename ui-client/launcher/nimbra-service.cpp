@@ -1,6 +1,7 @@
 #include "nimbra-service.h"
 
 #include <fcntl.h>
+#include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,6 +69,28 @@ int SyncFileSystem(const ustring& path) {
     return r == 0 ? 0 : -1;
 }
 
+// Gives the owner full access to every folder of the tree at path that this
+// user owns (links are not followed). Extraction keeps a package's folder
+// modes, and a read-only folder would otherwise keep its whole tree, and so
+// the backup names, from ever being removed by the user.
+void MakeFoldersRemovable(const ustring& path) {
+    nftw(
+        path.c_str(),
+        [](const char* p, const struct stat* st, int type, FTW*) {
+            if ((type == FTW_D || type == FTW_DNR) && st->st_uid == geteuid() &&
+                (st->st_mode & S_IRWXU) != S_IRWXU)
+                chmod(p, (st->st_mode & 07777) | S_IRWXU);
+            return 0;
+        },
+        16, FTW_PHYS);
+}
+
+// FSRemove of a whole tree the user owns, read-only folders included.
+int RemoveTree(const ustring& path) {
+    MakeFoldersRemovable(path);
+    return FSRemove(path, false);
+}
+
 // Puts the last whole copy of an unfinished preparation back into app_dir,
 // discarding whatever unfinished extraction app_dir holds. 0 when app_dir
 // holds that copy now (or is gone, when there was none); -1 otherwise, with
@@ -79,7 +102,7 @@ int RestoreWholeCopy(const ustring& app_dir, const PreparationMarker& marker) {
                    "last whole copy: '%s'\n",
                    __LINE__, app_dir.c_str(), whole.c_str());
     if (whole == app_dir) return 0;
-    if (FSRemove(app_dir, false) != 0) {
+    if (RemoveTree(app_dir) != 0) {
         Logger::LogMsg(Logger::L_ERR, kComp,
                        "[ERROR] nimbra-service(%d): failed to remove the unfinished copy '%s'\n",
                        __LINE__, app_dir.c_str());
@@ -234,7 +257,7 @@ int Service::PrepareUserEnv() {
                            "[ERROR] nimbra-service(%d): Failed to extract package, rollback to old "
                            "installation\n",
                            __LINE__);
-            FSRemove(app_dir, false);
+            RemoveTree(app_dir);
             // The old copy is whole again in its own place: the ordinary
             // upgrade decision will try again on the next run. If it could
             // not be moved back, the record leads the next run to it.
@@ -263,7 +286,7 @@ int Service::PrepareUserEnv() {
                    __LINE__);
     // Every backup name, not only those this run tried: a run killed while
     // removing backups can leave gaps in the row.
-    for (int i = 0; i < MAX_RENAME_COUNT; ++i) FSRemove(GetAppBackupDir(app_dir, i), false);
+    for (int i = 0; i < MAX_RENAME_COUNT; ++i) RemoveTree(GetAppBackupDir(app_dir, i));
     marker.Remove();
     return 0;
 }
@@ -273,7 +296,7 @@ void Service::RemoveAgedFolders() {
     Logger::LogMsg(Logger::L_INFO, kComp,
                    "[INFO] nimbra-service(%d): removing aged app folder %s\n", __LINE__,
                    aged_app_dir.c_str());
-    FSRemove(aged_app_dir, false);
+    RemoveTree(aged_app_dir);
 }
 
 int Service::FSCopyPath(const ustring& src, const ustring& dest) {

@@ -26,11 +26,6 @@ namespace {
 
 const char kComponent[] = "launcher_debug";
 
-// The plug-in folder derived from the program path, as started.
-QString plugin_dir(const char* bin) {
-    return QDir::cleanPath(QString::fromLocal8Bit(bin) + "/../../lib/plugins");
-}
-
 // Environment set for the toolkit alone while the application object is
 // built, then taken back so that the client started later inherits the
 // user's own environment.
@@ -42,7 +37,9 @@ public:
     // started by its bare name (found through PATH) looks for its plug-ins
     // relative to the working folder, where there are none: then take the
     // platform plug-ins from the root the executable really lies in.
-    void Prepare(const QString& plugins) {
+    // Call after the library path is set, before the application object.
+    void Prepare() {
+        const QString plugins = QCoreApplication::libraryPaths().value(0);
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             const bool wayland_only = qEnvironmentVariableIsEmpty("DISPLAY") &&
                                       !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
@@ -79,7 +76,7 @@ private:
 void initialize_resources(const char* bin) {
     setlocale(LC_ALL, "");
     qInitResources_texts();
-    const QString plugins = plugin_dir(bin);
+    const QString plugins = QDir::cleanPath(QString::fromLocal8Bit(bin) + "/../../lib/plugins");
     QCoreApplication::setLibraryPaths(QStringList{plugins});
     printf("lib path = '%s'\n", plugins.toLocal8Bit().constData());
     fflush(stdout);
@@ -99,7 +96,7 @@ QString getCurrentLanguageFileName() {
 int main(int argc, char** argv) {
     initialize_resources(argv[0]);
     ToolkitEnvironment toolkit_env;
-    toolkit_env.Prepare(plugin_dir(argv[0]));
+    toolkit_env.Prepare();
     // Declared in the order of creation, so they are destroyed in reverse:
     // the controller, then the translator, then the application object.
     std::unique_ptr<QtSingleApplication> app(new QtSingleApplication(argc, argv, true));

@@ -80,6 +80,30 @@ TEST_F(StopTest, ClientReachedThroughALinkedHomeIsStopped) {
     EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
 }
 
+// A client that needs a moment to shut down: it is gone at the probe two
+// seconds after SIGTERM, and no SIGKILL follows.
+TEST_F(StopTest, ClientThatEndsSlowlyIsWaitedForWithoutKill) {
+    WriteFile(app() + "/bin/nimbra-backup-ui",
+              "#!/bin/sh\n"
+              "trap 'sleep 1.5; exit 0' TERM\n"
+              "f=\"$HOME/.NimbraBackup/ui.pid\"\n"
+              "echo \"pid=$$\" > \"$f.new\" && mv \"$f.new\" \"$f\"\n"
+              "while :; do sleep 0.1; done\n",
+              0755);
+    const pid_t pid = Spawn({app() + "/bin/nimbra-backup-ui"});
+    const std::string expected = "pid=" + std::to_string(pid) + "\n";
+    for (int i = 0; i < 500 && ReadFile(pidFile()) != expected; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(ReadFile(pidFile()), expected);
+
+    const double took = TimedStop();
+    const int status = Reap(pid, 2000);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_GT(took, 1.4);
+    EXPECT_LT(took, 3.5);
+}
+
 TEST_F(StopTest, ClientThatIgnoresTermIsKilledAfterAboutFiveSeconds) {
     const pid_t pid = StartClient(true);
     const double took = TimedStop();

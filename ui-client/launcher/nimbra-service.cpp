@@ -51,20 +51,12 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& info) {
     settings.endGroup();
 }
 
-// Makes the entries of folder (renames, new and removed names) durable.
-int SyncFolder(const ustring& folder) {
+// Runs sync on the folder at path: fsync makes its entries (renames, new
+// and removed names) durable, syncfs everything on its file system.
+int SyncFolder(const ustring& folder, int (*sync)(int) = fsync) {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return -1;
-    const int r = fsync(fd);
-    close(fd);
-    return r == 0 ? 0 : -1;
-}
-
-// Flushes everything written to the file system that holds path.
-int SyncFileSystem(const ustring& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return -1;
-    const int r = syncfs(fd);
+    const int r = sync(fd);
     close(fd);
     return r == 0 ? 0 : -1;
 }
@@ -274,7 +266,7 @@ int Service::PrepareUserEnv() {
     }
 
     // The backups may only go once the new copy is on disk for good.
-    if (SyncFileSystem(app_dir) != 0 || marker.RecordWhole(-1) != 0) {
+    if (SyncFolder(app_dir, syncfs) != 0 || marker.RecordWhole(-1) != 0) {
         Logger::LogMsg(Logger::L_ERR, kComp,
                        "[ERROR] nimbra-service(%d): failed to make '%s' durable, keeping the "
                        "backup app\n",

@@ -15,7 +15,9 @@ public:
     static Notify_Adapter& GetInstance();
     virtual ~Notify_Adapter();
 
-    // Emits sigUpdateProgress(total, step).
+    // Emits sigUpdateProgress(total, step). A total of 0 says that the
+    // amount of work is not known yet (the package is being read through);
+    // the extractor then reports whole percentages, as (100, percent).
     void UpdateProgress(int total, int step);
     // Emits sigUpdateDialogText(text).
     void UpdateDialogText(QString text);

@@ -171,6 +171,13 @@ bool Service::IsPreparationUnfinished() const {
     return PreparationMarker(per_user_install_path).Exists();
 }
 
+bool Service::HasWholeCopy() const {
+    if (IsPreparationUnfinished()) return false;
+    struct stat st;
+    const ustring script = per_user_install_path + "/package/start-stop";
+    return lstat(script.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR) != 0;
+}
+
 int Service::ExtractPackage() {
     const ustring src = GetRootNimbraResourceInstallPath() + "/package/nimbra.hpk";
     const ustring dst = GetUserNimbraAppInstallPath();

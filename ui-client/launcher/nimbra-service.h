@@ -32,6 +32,15 @@ public:
     // Loads both versions.
     virtual void PreUpgrade() = 0;
     virtual bool IsNeedUpgrade() = 0;
+
+    // Why the last HandlePackageUpgrade failed: the package would not fit on
+    // the user's disk, or anything else. kNone after a success or before a try.
+    enum class Failure { kNone, kNoSpace, kOther };
+    Failure LastFailure() const { return last_failure; }
+    // Whether the app folder holds a whole copy of the client whose start
+    // script may be run: no preparation is unfinished and the start script
+    // is an executable regular file.
+    bool HasWholeCopy() const;
     // Extracts the machine-wide package into the app folder. 0 or -1.
     virtual int ExtractPackage();
     virtual void LoadSourceVersion();
@@ -60,6 +69,7 @@ protected:
     bool IsPreparationUnfinished() const;
 
     int timeout;
+    Failure last_failure = Failure::kNone;
     ustring per_user_install_path;
     VersionInfo target_version;
     VersionInfo source_version;

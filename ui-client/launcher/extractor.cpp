@@ -2,15 +2,23 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cinttypes>
+#include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <system_error>
 
 #include "adapter.h"
+#include "linux/bounded-child.h"
 #include "log.h"
 #include "strtab.h"
 
@@ -28,6 +36,19 @@ const size_t kBlockSize = 10240;
 const int kDiskOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT |
                          ARCHIVE_EXTRACT_MAC_METADATA | ARCHIVE_EXTRACT_SECURE_SYMLINKS;
 
+// Bounds of the reader process. A normal package needs a few tens of MiB;
+// the time allowed grows with the package so that a large one on a slow
+// disk still finishes, while a reader that loops is stopped.
+const uint64_t kReaderMemory = 1024ull << 20;
+const int64_t kMiB = 1 << 20;
+
+// Records from the reader process: a log line (level byte, then the text),
+// a whole percentage, a count, a summary ("<entries> <bytes>").
+const char kLogRecord = 'L';
+const char kProgressRecord = 'P';
+const char kCountRecord = 'N';
+const char kSummaryRecord = 'S';
+
 struct ReadFree {
     void operator()(archive* a) const { archive_read_free(a); }
 };
@@ -41,6 +62,13 @@ using DiskWriter = std::unique_ptr<archive, WriteFree>;
 const char* ErrorText(archive* a) {
     const char* s = archive_error_string(a);
     return s != nullptr ? s : "";
+}
+
+// The text of whichever handle failed: archive_read_extract2 fails for the
+// reader's faults (truncated data, unknown codec) as well as the writer's.
+const char* ExtractErrorText(archive* reader, archive* writer) {
+    const char* w = archive_error_string(writer);
+    return w != nullptr && *w != '\0' ? w : ErrorText(reader);
 }
 
 // Newer libarchive names this "filter"; the deprecated name is kept because
@@ -81,28 +109,275 @@ bool LeadsOut(const char* link) {
     return false;
 }
 
-// Shared start of Count and List: a reader with every filter and format,
-// opened on source; null (after logging) on failure.
-ArchiveReader OpenForScan(const ustring& source, const ustring& target) {
-    if (target.empty() || source.empty()) {
-        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
-        return nullptr;
+// True for a name that, once its "." and empty elements are dropped, names
+// the folder it is extracted into: "", "/", "//", ".", "./.".
+bool NamesTarget(const char* name) {
+    for (const char* p = name; *p != '\0';) {
+        while (*p == '/') ++p;
+        if (*p == '\0') break;
+        const size_t len = std::strcspn(p, "/");
+        if (len != 1 || *p != '.') return false;
+        p += len;
     }
+    return true;
+}
+
+// --- In the reader process ---------------------------------------------------
+// The reader process may not take the logger's lock (another thread may have
+// held it at the fork): its log lines travel to the parent as records.
+
+void Report(ChildChannel& channel, Logger::Level level, const char* fmt, ...)
+    __attribute__((format(printf, 3, 4)));
+
+void Report(ChildChannel& channel, Logger::Level level, const char* fmt, ...) {
+    char text[ChildChannel::kMaxPayload];
+    va_list args;
+    va_start(args, fmt);
+    vsnprintf(text, sizeof(text), fmt, args);
+    va_end(args);
+    channel.Send(kLogRecord, std::string(1, static_cast<char>(level)) + text);
+}
+
+// A reader with every filter and format, opened on source; null (after
+// reporting) on failure.
+ArchiveReader OpenReader(ChildChannel& channel, const ustring& source) {
     ArchiveReader a(archive_read_new());
     if (!a) {
-        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Allocate archive failed\n",
-                       __LINE__);
+        Report(channel, Logger::L_ERR, "[ERROR] extractor(%d): Allocate archive failed\n",
+               __LINE__);
         return nullptr;
     }
     archive_read_support_filter_all(a.get());
     archive_read_support_format_all(a.get());
     if (archive_read_open_filename(a.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
-                       ErrorText(a.get()));
+        Report(channel, Logger::L_ERR,
+               "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
+               ErrorText(a.get()));
         return nullptr;
     }
     return a;
+}
+
+// The next header, accepting a warning: libarchive warns when a stored name
+// can't be converted to the locale's charset, and still gives the stored
+// bytes, which are written as they are. ARCHIVE_OK, ARCHIVE_EOF, or the
+// failure (reported).
+int NextHeader(ChildChannel& channel, archive* a, archive_entry** entry) {
+    const int r = archive_read_next_header(a, entry);
+    if (r == ARCHIVE_WARN) {
+        Report(channel, Logger::L_WARNING,
+               "[WARNING] extractor(%d): archive_read_next_header: '%s'\n", __LINE__, ErrorText(a));
+        return ARCHIVE_OK;
+    }
+    if (r != ARCHIVE_OK && r != ARCHIVE_EOF) {
+        Report(channel, Logger::L_ERR,
+               "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n", __LINE__,
+               ErrorText(a));
+    }
+    return r;
+}
+
+// Reads the current entry's data to its end; its size, or -1 (reported).
+int64_t ReadThrough(ChildChannel& channel, archive* a) {
+    int64_t size = 0;
+    for (;;) {
+        const void* buff = nullptr;
+        size_t len = 0;
+        la_int64_t offset = 0;
+        const int r = archive_read_data_block(a, &buff, &len, &offset);
+        if (r == ARCHIVE_EOF) return size;
+        if (r != ARCHIVE_OK) {
+            Report(channel, Logger::L_ERR,
+                   "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n", __LINE__,
+                   ErrorText(a));
+            return -1;
+        }
+        size = std::max<int64_t>(size, offset + static_cast<int64_t>(len));
+    }
+}
+
+// The whole read of Scan: 0 after sending the summary, 1 on failure.
+int ScanEntries(ChildChannel& channel, const ustring& source) {
+    ArchiveReader a = OpenReader(channel, source);
+    if (!a) return 1;
+    PackageSummary summary;
+    for (;;) {
+        archive_entry* entry = nullptr;
+        const int r = NextHeader(channel, a.get(), &entry);
+        if (r == ARCHIVE_EOF) break;
+        if (r != ARCHIVE_OK) return 1;
+        const int64_t read = ReadThrough(channel, a.get());
+        if (read < 0) return 1;
+        ++summary.entries;
+        summary.bytes += std::max<int64_t>(read, archive_entry_size(entry));
+    }
+    char line[64];
+    snprintf(line, sizeof(line), "%d %" PRId64, summary.entries, summary.bytes);
+    channel.Send(kSummaryRecord, line);
+    return 0;
+}
+
+// Extract's loop over the entries, reporting whole percentages of the bytes
+// (of the entries, when the package holds no data) as they change.
+class EntryWriter {
+public:
+    EntryWriter(ChildChannel& channel, const std::string& base, const PackageSummary& summary)
+        : channel_(channel), base_(base), summary_(summary) {}
+
+    // 0 when every entry is written; 1 on the first failure (reported).
+    int Run(const ustring& source) {
+        ArchiveReader a(archive_read_new());
+        DiskWriter ext(archive_write_disk_new());
+        if (!a || !ext) {
+            Report(channel_, Logger::L_ERR, "[ERROR] extractor(%d): Allocate extractor failed\n",
+                   __LINE__);
+            return 1;
+        }
+        archive_write_disk_set_options(ext.get(), kDiskOptions);
+        EnableAllCompressions(a.get());
+        archive_read_support_format_all(a.get());
+        if (archive_read_open_filename(a.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
+            Report(channel_, Logger::L_ERR,
+                   "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
+                   source.c_str_utf8(), ErrorText(a.get()));
+            return 1;
+        }
+        for (;;) {
+            archive_entry* entry = nullptr;
+            const int r = NextHeader(channel_, a.get(), &entry);
+            if (r == ARCHIVE_EOF) return 0;
+            if (r != ARCHIVE_OK || WriteEntry(a.get(), ext.get(), entry) != 0) return 1;
+        }
+    }
+
+private:
+    int WriteEntry(archive* a, archive* ext, archive_entry* entry) {
+        const char* name = archive_entry_pathname(entry);
+        if (name == nullptr) {
+            Report(channel_, Logger::L_ERR, "[ERROR] extractor(%d): archive_entry_pathname failed",
+                   __LINE__);
+            return 1;
+        }
+        if (NamesTarget(name)) {
+            // The folder exists already; anything else would replace it.
+            if (archive_entry_filetype(entry) == AE_IFDIR) return Done(entry);
+            Report(channel_, Logger::L_ERR,
+                   "[ERROR] extractor(%d): entry '%s' names the target folder itself\n", __LINE__,
+                   name);
+            return 1;
+        }
+        // An absolute name lands below the folder too: base + "//etc/x" is
+        // a path inside base.
+        archive_entry_set_pathname(entry, (base_ + "/" + name).c_str());
+        // A hard-link target is a path within the archive, as the entry's
+        // own name is; left alone, link() would resolve it against the
+        // working folder, wherever that is.
+        if (const char* hardlink = archive_entry_hardlink(entry)) {
+            if (LeadsOut(hardlink)) {
+                Report(channel_, Logger::L_ERR,
+                       "[ERROR] extractor(%d): hard-link target '%s' leads out of the folder\n",
+                       __LINE__, hardlink);
+                return 1;
+            }
+            archive_entry_set_hardlink(entry, (base_ + "/" + hardlink).c_str());
+        }
+        if (archive_read_extract2(a, entry, ext) != ARCHIVE_OK) {
+            Report(channel_, Logger::L_ERR,
+                   "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
+                   ExtractErrorText(a, ext));
+            return 1;
+        }
+        if (Done(entry) != 0) return 1;
+        if (archive_write_finish_entry(ext) != ARCHIVE_OK) {
+            Report(channel_, Logger::L_ERR,
+                   "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n", __LINE__,
+                   ErrorText(ext));
+            return 1;
+        }
+        return 0;
+    }
+
+    // Counts the entry and reports the percentage when it changed.
+    int Done(archive_entry* entry) {
+        ++entries_;
+        bytes_ += std::max<int64_t>(archive_entry_size(entry), 0);
+        const int64_t percent =
+            summary_.bytes > 0 ? std::min<int64_t>(bytes_, summary_.bytes) * 100 / summary_.bytes
+            : summary_.entries > 0
+                ? std::min(entries_, summary_.entries) * int64_t{100} / summary_.entries
+                : 100;
+        if (percent != percent_) {
+            percent_ = percent;
+            if (!channel_.Send(kProgressRecord, std::to_string(percent))) return 1;
+        }
+        return 0;
+    }
+
+    ChildChannel& channel_;
+    const std::string base_;
+    const PackageSummary summary_;
+    int entries_ = 0;
+    int64_t bytes_ = 0;
+    int64_t percent_ = 0;
+};
+
+// --- In the launcher ---------------------------------------------------------
+
+int64_t FileSize(const ustring& path) {
+    struct stat st;
+    return stat(path.c_str_utf8(), &st) == 0 ? static_cast<int64_t>(st.st_size) : 0;
+}
+
+BoundedChild::Limits ScanLimits(const ustring& source) {
+    const int64_t seconds = 60 + FileSize(source) / kMiB;
+    return {std::chrono::seconds(seconds), kReaderMemory};
+}
+
+BoundedChild::Limits ExtractLimits(const ustring& source, const PackageSummary& summary) {
+    const int64_t seconds =
+        120 + FileSize(source) / kMiB + summary.bytes / (2 * kMiB) + summary.entries / 50;
+    return {std::chrono::seconds(seconds), kReaderMemory};
+}
+
+// Runs body in a bounded reader process, logging its lines and handing
+// every other record to on_record. true when the reader exited with 0;
+// otherwise the reason is logged.
+bool RunReader(const ustring& source, const BoundedChild::Limits& limits,
+               const BoundedChild::Body& body,
+               const std::function<void(char, const std::string&)>& on_record) {
+    BoundedChild child(limits);
+    const BoundedChild::End end = child.Run(body, [&](char kind, const std::string& payload) {
+        if (kind == kLogRecord && !payload.empty()) {
+            Logger::LogMsg(static_cast<Logger::Level>(payload[0]), kComp, "%s",
+                           payload.c_str() + 1);
+        } else if (on_record) {
+            on_record(kind, payload);
+        }
+    });
+    switch (end) {
+        case BoundedChild::End::kExited:
+            return child.status() == 0;
+        case BoundedChild::End::kTimedOut:
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] extractor(%d): reading '%s' took more than %lld s, stopped\n",
+                           __LINE__, source.c_str_utf8(),
+                           static_cast<long long>(limits.time.count() / 1000));
+            return false;
+        case BoundedChild::End::kSignalled:
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] extractor(%d): reading '%s' ended by signal %d (limits: %lld "
+                           "s, %llu MiB)\n",
+                           __LINE__, source.c_str_utf8(), child.status(),
+                           static_cast<long long>(limits.time.count() / 1000),
+                           static_cast<unsigned long long>(limits.memory >> 20));
+            return false;
+        case BoundedChild::End::kNotStarted:
+            break;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComp,
+                   "[ERROR] extractor(%d): could not start a reader for '%s': '%s'\n", __LINE__,
+                   source.c_str_utf8(), strerror(errno));
+    return false;
 }
 
 }  // namespace
@@ -115,31 +390,96 @@ void Extractor::SetSource(const ustring& s) {
     source = s;
 }
 
-int Extractor::Count() {
-    ArchiveReader a = OpenForScan(source, target);
-    if (!a) return -1;
-    int count = 0;
-    archive_entry* entry = nullptr;
-    // A warning ends the count as an error does: Extract would stop there too.
-    while (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
-        ++count;
-        archive_read_data_skip(a.get());
+void Extractor::SetSummary(const PackageSummary& s) {
+    summary = s;
+    scanned = true;
+}
+
+int Extractor::Scan(PackageSummary* out) {
+    if (target.empty() || source.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
+        return -1;
     }
+    Notify_Adapter::GetInstance().UpdateProgress(0, 0);
+    PackageSummary found;
+    bool summed = false;
+    const ustring src = source;
+    const bool read = RunReader(
+        source, ScanLimits(source), [&src](ChildChannel& c) { return ScanEntries(c, src); },
+        [&](char kind, const std::string& payload) {
+            long long bytes = 0;
+            if (kind == kSummaryRecord &&
+                sscanf(payload.c_str(), "%d %lld", &found.entries, &bytes) == 2) {
+                found.bytes = bytes;
+                summed = true;
+            }
+        });
+    const int total = !read || !summed ? -1 : found.entries;
+    if (total <= 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
+                       __LINE__, total);
+        return -1;
+    }
+    SetSummary(found);
+    *out = found;
+    return 0;
+}
+
+int Extractor::Count() {
+    if (target.empty() || source.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
+        return -1;
+    }
+    const ustring src = source;
+    int count = -1;
+    RunReader(
+        source, ScanLimits(source),
+        [&src](ChildChannel& c) {
+            ArchiveReader a = OpenReader(c, src);
+            if (!a) return 1;
+            int n = 0;
+            archive_entry* entry = nullptr;
+            // A warning ends the count as an error does.
+            while (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
+                ++n;
+                archive_read_data_skip(a.get());
+            }
+            return c.Send(kCountRecord, std::to_string(n)) ? 0 : 1;
+        },
+        [&count](char kind, const std::string& payload) {
+            if (kind == kCountRecord)
+                count = static_cast<int>(strtol(payload.c_str(), nullptr, 10));
+        });
     return count;
 }
 
 int Extractor::List() {
-    ArchiveReader a = OpenForScan(source, target);
-    if (!a) return -1;
-    archive_entry* entry = nullptr;
-    while (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
-        // A name that cannot be converted to the locale's charset is null.
-        const char* name = archive_entry_pathname(entry);
-        std::printf("%s\n", name != nullptr ? name : "");
-        archive_read_data_skip(a.get());
+    if (target.empty() || source.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
+        return -1;
     }
-    archive_read_close(a.get());
-    return 0;
+    const ustring src = source;
+    // The reader prints through its copy of standard output: nothing of
+    // ours may be left in the buffer it inherits.
+    std::fflush(stdout);
+    const bool listed = RunReader(
+        source, ScanLimits(source),
+        [&src](ChildChannel& c) {
+            ArchiveReader a = OpenReader(c, src);
+            if (!a) return 1;
+            archive_entry* entry = nullptr;
+            while (archive_read_next_header(a.get(), &entry) == ARCHIVE_OK) {
+                // A name that cannot be converted to the locale's charset is null.
+                const char* name = archive_entry_pathname(entry);
+                std::printf("%s\n", name != nullptr ? name : "");
+                archive_read_data_skip(a.get());
+            }
+            archive_read_close(a.get());
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        },
+        nullptr);
+    return listed ? 0 : -1;
 }
 
 int Extractor::copy_data(archive* ar, archive* aw) {
@@ -177,15 +517,8 @@ int Extractor::Extract() {
                    __LINE__, source.c_str_utf8(), target.c_str_utf8());
     Notify_Adapter::GetInstance().UpdateDialogText(
         StrTable::LoadStr(StrTable::desc_nmbr_env_preparing));
-
-    // Counting reads the whole archive once more, but the bar needs a total.
-    const int total = Count();
-    if (total <= 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
-                       __LINE__, total);
-        return -1;
-    }
+    PackageSummary found;
+    if (!scanned && Scan(&found) != 0) return -1;
 
     std::string base;
     std::string resolve_error;
@@ -195,74 +528,15 @@ int Extractor::Extract() {
                        target.c_str_utf8(), resolve_error.c_str());
         return -1;
     }
-
-    ArchiveReader a(archive_read_new());
-    DiskWriter ext(archive_write_disk_new());
-    if (!a || !ext) {
-        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Allocate extractor failed\n",
-                       __LINE__);
-        return -1;
-    }
-    archive_write_disk_set_options(ext.get(), kDiskOptions);
-    EnableAllCompressions(a.get());
-    archive_read_support_format_all(a.get());
-    if (archive_read_open_filename(a.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
-                       source.c_str_utf8(), ErrorText(a.get()));
-        return -1;
-    }
-
-    int progress = 0;
-    for (;;) {
-        archive_entry* entry = nullptr;
-        int r = archive_read_next_header(a.get(), &entry);
-        if (r == ARCHIVE_EOF) return 0;
-        if (r != ARCHIVE_OK) {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
-                           __LINE__, ErrorText(a.get()));
-            return -1;
-        }
-        const char* entry_pathname = archive_entry_pathname(entry);
-        if (entry_pathname == nullptr) {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
-            return -1;
-        }
-        // An absolute name lands below the folder too: base + "//etc/x" is
-        // a path inside base.
-        archive_entry_set_pathname(entry, (base + "/" + entry_pathname).c_str());
-
-        // A hard-link target is a path within the archive, as the entry's
-        // own name is; left alone, link() would resolve it against the
-        // working folder, wherever that is.
-        const char* hardlink = archive_entry_hardlink(entry);
-        if (hardlink != nullptr) {
-            if (LeadsOut(hardlink)) {
-                Logger::LogMsg(
-                    Logger::L_ERR, kComp,
-                    "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
-                    ("Hard-link target '" + std::string(hardlink) + "' leads out of the folder")
-                        .c_str());
-                return -1;
-            }
-            archive_entry_set_hardlink(entry, (base + "/" + hardlink).c_str());
-        }
-
-        if (archive_read_extract2(a.get(), entry, ext.get()) != ARCHIVE_OK) {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
-                           ErrorText(ext.get()));
-            return -1;
-        }
-        ++progress;
-        Notify_Adapter::GetInstance().UpdateProgress(total, progress);
-        if (archive_write_finish_entry(ext.get()) != ARCHIVE_OK) {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
-                           __LINE__, ErrorText(ext.get()));
-            return -1;
-        }
-    }
+    const ustring src = source;
+    const PackageSummary sum = summary;
+    const bool written = RunReader(
+        source, ExtractLimits(source, summary),
+        [&](ChildChannel& c) { return EntryWriter(c, base, sum).Run(src); },
+        [](char kind, const std::string& payload) {
+            if (kind == kProgressRecord)
+                Notify_Adapter::GetInstance().UpdateProgress(
+                    100, static_cast<int>(strtol(payload.c_str(), nullptr, 10)));
+        });
+    return written ? 0 : -1;
 }

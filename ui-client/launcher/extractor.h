@@ -1,25 +1,47 @@
 // Extractor: unpacks one archive (any format and compression libarchive
-// reads) into one target folder, reporting progress per entry through
-// Notify_Adapter. Holds no libarchive handle between calls.
+// reads) into one target folder, reporting progress through Notify_Adapter.
+// Every read of the archive runs in a child process bounded in time and
+// memory (BoundedChild), because the archive library can loop or allocate
+// without end on a hostile archive. Holds no libarchive handle between calls.
 #ifndef NIMBRA_LAUNCHER_EXTRACTOR_H
 #define NIMBRA_LAUNCHER_EXTRACTOR_H
+
+#include <cstdint>
 
 #include "ustring/ustring.h"
 
 struct archive;
+
+// What one full read of a package found.
+struct PackageSummary {
+    int entries = 0;
+    int64_t bytes = 0;  // the sum of the entries' sizes
+};
 
 class Extractor {
 public:
     void SetTarget(const ustring& target);
     void SetSource(const ustring& source);
 
+    // Reads source through to its end, data included, reporting (0, 0) (work
+    // not known yet) first: fills summary. 0; -1 (logged) when the archive
+    // can't be read whole or holds no entry. Names the locale can't
+    // represent only warn.
+    int Scan(PackageSummary* summary);
+    // The summary of an earlier Scan of the same source: Extract then reads
+    // the archive once only.
+    void SetSummary(const PackageSummary& summary);
+
     // Extracts every entry of source below target, in archive order,
-    // reporting (total, done) per entry. Entries land below target's real
-    // path; hard links leading out of it are refused and nothing is written
-    // through a symbolic link. 0 on success; -1 on the first failing entry
-    // (earlier entries stay).
+    // reporting (100, percent of the bytes written) whenever the whole
+    // percentage changes. Scans first unless SetSummary was called. Entries
+    // land below target's real path, names byte for byte as stored; hard
+    // links leading out of it are refused, nothing is written through a
+    // symbolic link, and an entry naming target itself is refused unless it
+    // is a folder (then it is skipped). 0 on success; -1 on the first failing
+    // entry (earlier entries stay).
     int Extract();
-    // Number of entries in source, or -1.
+    // Number of entries before the first one that can't be read, or -1.
     int Count();
     // Writes every entry's path name to standard output. 0 or -1.
     int List();
@@ -29,6 +51,8 @@ public:
 private:
     ustring target;
     ustring source;
+    PackageSummary summary;
+    bool scanned = false;
 };
 
 #endif  // NIMBRA_LAUNCHER_EXTRACTOR_H

@@ -1,0 +1,65 @@
+// BoundedChild: runs one piece of work in a child process under a time limit
+// and a memory ceiling, so that no input (a package that makes the archive
+// library loop or allocate without end, a FIFO in the package's place) can
+// hang or exhaust the launcher: the launcher stays alive to roll back and
+// start the client. The child talks back through a pipe in short records.
+#ifndef NIMBRA_LAUNCHER_LINUX_BOUNDED_CHILD_H
+#define NIMBRA_LAUNCHER_LINUX_BOUNDED_CHILD_H
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// The child's end of the pipe. Records are a kind byte and a payload of at
+// most kMaxPayload bytes.
+class ChildChannel {
+public:
+    static const size_t kMaxPayload = 4096;
+
+    explicit ChildChannel(int fd) : fd_(fd) {}
+    // Sends one record, cutting the payload to kMaxPayload. false when the
+    // parent no longer listens.
+    bool Send(char kind, const std::string& payload);
+
+private:
+    int fd_;
+};
+
+class BoundedChild {
+public:
+    struct Limits {
+        std::chrono::milliseconds time;  // from the fork to the child's end
+        uint64_t memory;                 // address space the child may add to what it inherits
+    };
+    enum class End {
+        kExited,     // status() is the exit code
+        kSignalled,  // status() is the signal (a memory or CPU limit hit, a crash)
+        kTimedOut,   // killed at the deadline
+        kNotStarted  // no pipe or no fork
+    };
+    using Body = std::function<int(ChildChannel&)>;
+    using Listener = std::function<void(char kind, const std::string& payload)>;
+
+    explicit BoundedChild(const Limits& limits) : limits_(limits) {}
+
+    // Forks; the child applies the limits, runs body and exits with its
+    // result (1 if it throws). Until the child ends or the deadline passes,
+    // every record it sends is handed to listener on the calling thread.
+    // The child must not touch locks other threads may hold (the logger's):
+    // it reports through the channel instead.
+    End Run(const Body& body, const Listener& listener);
+
+    int status() const { return status_; }
+
+private:
+    End Wait(pid_t pid, int fd, std::chrono::steady_clock::time_point deadline,
+             const Listener& listener);
+
+    Limits limits_;
+    int status_ = 0;
+};
+
+#endif  // NIMBRA_LAUNCHER_LINUX_BOUNDED_CHILD_H

@@ -118,9 +118,11 @@ TEST_F(PrepareTest, FirstInstallationAndItsRetryAfterAFailure) {
     EXPECT_EQ(failing.PrepareUserEnv(), -1);
     EXPECT_TRUE(InOrder(log(), {"[ERROR] nimbra-service(%d): Failed to extract package, and no "
                                 "old installation to rollback"}));
-    // The half-extracted copy holds the new INFO and the executable, so only
-    // the record makes the next run see that it is not complete.
-    ASSERT_TRUE(Exists(app() + "/bin/nimbra-backup-ui"));
+    // The record makes the next run see that the copy is not complete, and
+    // nothing may start from it meanwhile.
+    ASSERT_TRUE(Exists(marker()));
+    WriteTree(app(), new_);
+    EXPECT_FALSE(failing.HasWholeCopy());
     PackageService next(good());
     next.source_version.build_version = "101";
     next.target_version.build_version = "101";

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <ftw.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -10,7 +11,9 @@
 #include <QSettings>
 #include <QString>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -110,6 +113,116 @@ int RestoreWholeCopy(const ustring& app_dir, const PreparationMarker& marker) {
     return 0;
 }
 
+// Room the unpacked package needs beyond its data: each entry may take up
+// to a block more than its size, plus a margin for folders and metadata.
+const int64_t kBytesPerEntry = 4096;
+const int64_t kSpaceMargin = 16 << 20;
+
+// The free space and inodes of the file system that holds path, or of the
+// nearest folder above it that exists (the user folder may not exist yet).
+bool FreeSpace(const ustring& path, int64_t* bytes, int64_t* inodes, ustring* where) {
+    ustring p = path;
+    struct statvfs st;
+    while (statvfs(p.c_str(), &st) != 0) {
+        if (errno != ENOENT || p == ustring("/") || p.empty()) return false;
+        p = FSParentPath(p);
+    }
+    *bytes = static_cast<int64_t>(st.f_bavail) * static_cast<int64_t>(st.f_frsize);
+    // Some file systems have no fixed number of inodes and report none.
+    *inodes = st.f_files == 0 ? INT64_MAX : static_cast<int64_t>(st.f_favail);
+    *where = p;
+    return true;
+}
+
+// Whether path is an executable regular file (not a link).
+bool IsExecutableFile(const ustring& path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR) != 0;
+}
+
+// Moves the whole copy in app_dir, if there is one, to the first free
+// backup name, recording each try first. 0 with *tries the backup's number
+// (-1: no app folder); -1 (logged) with app_dir in place and no record.
+int BackUpAppFolder(const ustring& app_dir, PreparationMarker& marker, int* tries) {
+    *tries = -1;
+    if (!IsFileExist(app_dir, false)) return 0;
+    for (int rename_count = 0;;) {
+        const ustring backup_dir = GetAppBackupDir(app_dir, rename_count);
+        if (marker.RecordWhole(rename_count) != 0) {
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] nimbra-service(%d): failed to record the preparation in '%s'\n",
+                           __LINE__, marker.path().c_str());
+            marker.Remove();  // the app folder is whole and in place
+            return -1;
+        }
+        if (FSRename(app_dir, backup_dir, false) == 0) {
+            *tries = rename_count;
+            return 0;
+        }
+        // A backup of that name left from an earlier run is in the way.
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): failed to backup app from '%s' -> '%s'\n",
+                       __LINE__, app_dir.c_str(), backup_dir.c_str());
+        ++rename_count;
+        if (rename_count >= MAX_RENAME_COUNT) {
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] nimbra-service(%d): failed to backup app from '%s' -> '%s' at "
+                           "max retries, exiting\n",
+                           __LINE__, app_dir.c_str(), backup_dir.c_str());
+            marker.Remove();
+            return -1;
+        }
+    }
+}
+
+// After a failed extraction: discards the unfinished copy and moves the old
+// one (backup tries) back. Without an old copy, or when it can't be moved
+// back, the record stays and leads the next run to the last whole copy.
+void RollBack(const ustring& app_dir, PreparationMarker& marker, int tries) {
+    if (tries < 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): Failed to extract package, and no old "
+                       "installation to rollback\n",
+                       __LINE__);
+        return;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComp,
+                   "[ERROR] nimbra-service(%d): Failed to extract package, rollback to old "
+                   "installation\n",
+                   __LINE__);
+    const ustring backup_dir = GetAppBackupDir(app_dir, tries);
+    RemoveTree(app_dir);
+    // The old copy is whole again in its own place: the ordinary upgrade
+    // decision will try again on the next run.
+    if (FSRename(backup_dir, app_dir, false) == 0) {
+        marker.Remove();
+        return;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComp,
+                   "[ERROR] nimbra-service(%d): failed to restore app from '%s' -> '%s'\n",
+                   __LINE__, backup_dir.c_str(), app_dir.c_str());
+}
+
+// Once the new copy in app_dir is whole: makes it durable, then removes
+// every backup name and the record. The backups stay if it can't be made
+// durable: a power loss could still cost the new copy.
+void RemoveBackups(const ustring& app_dir, PreparationMarker& marker) {
+    if (SyncFolder(app_dir, syncfs) != 0 || marker.RecordWhole(-1) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): failed to make '%s' durable, keeping the "
+                       "backup app\n",
+                       __LINE__, app_dir.c_str());
+        return;
+    }
+    Logger::LogMsg(Logger::L_INFO, kComp,
+                   "[INFO] nimbra-service(%d): user installation is ready, removing backup app\n",
+                   __LINE__);
+    // Every backup name, not only those this run tried: a run killed while
+    // removing backups can leave gaps in the row.
+    for (int i = 0; i < MAX_RENAME_COUNT; ++i) RemoveTree(GetAppBackupDir(app_dir, i));
+    marker.Remove();
+}
+
 }  // namespace
 
 Service::Service() : timeout(0) {}
@@ -144,6 +257,10 @@ ustring Service::GetUserNimbraDataInstallPath() {
     return GetUserNimbraInstallPath() + "/" + "data";
 }
 
+ustring Service::GetRootNimbraPackagePath() {
+    return GetRootNimbraResourceInstallPath() + "/package/nimbra.hpk";
+}
+
 void Service::LoadSourceVersion() {
     const ustring path = GetUserNimbraAppInstallPath() + "/" + "INFO";
     if (!IsFileExist(path, false)) {
@@ -172,14 +289,87 @@ bool Service::IsPreparationUnfinished() const {
 }
 
 bool Service::HasWholeCopy() const {
-    if (IsPreparationUnfinished()) return false;
+    return !IsPreparationUnfinished() &&
+           IsExecutableFile(per_user_install_path + "/package/start-stop");
+}
+
+bool Service::IsNewCopyWhole(const ustring& app_dir) const {
+    VersionInfo copy;
+    ReadVersionFile(app_dir + "/INFO", copy);
+    const char* missing = nullptr;
+    if (copy.build_version.empty() ||
+        BuildNumber(copy.build_version) < BuildNumber(target_version.build_version))
+        missing = "INFO with the machine-wide build";
+    else if (!IsExecutableFile(app_dir + "/bin/nimbra-backup-ui"))
+        missing = "executable bin/nimbra-backup-ui";
+    else if (!IsExecutableFile(app_dir + "/package/start-stop"))
+        missing = "executable package/start-stop";
+    if (missing == nullptr) return true;
+    Logger::LogMsg(Logger::L_ERR, kComp,
+                   "[ERROR] nimbra-service(%d): the extracted copy in '%s' has no %s\n", __LINE__,
+                   app_dir.c_str(), missing);
+    return false;
+}
+
+int Service::RecoverUnfinishedPreparation() {
+    PreparationMarker marker(per_user_install_path);
+    if (!marker.Exists()) return 0;
+    if (RestoreWholeCopy(per_user_install_path, marker) != 0) return -1;
+    marker.Remove();
+    return 0;
+}
+
+int Service::ValidatePackage() {
+    package_validated = false;
+    last_failure = Failure::kOther;
+    const ustring src = GetRootNimbraPackagePath();
+    // A FIFO or a device would block the reader or never end.
     struct stat st;
-    const ustring script = per_user_install_path + "/package/start-stop";
-    return lstat(script.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR) != 0;
+    if (stat(src.c_str(), &st) != 0 || access(src.c_str(), R_OK) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): cannot read package '%s': %s\n", __LINE__,
+                       src.c_str(), strerror(errno));
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): package '%s' is not a regular file\n", __LINE__,
+                       src.c_str());
+        return -1;
+    }
+    Extractor extractor;
+    extractor.SetSource(src);
+    extractor.SetTarget(per_user_install_path);
+    PackageSummary summary;
+    if (extractor.Scan(&summary) != 0) return -1;
+
+    // The old copy stays until the new one is whole: the new one must fit
+    // beside it.
+    const int64_t needed = summary.bytes + summary.entries * kBytesPerEntry + kSpaceMargin;
+    int64_t bytes = 0;
+    int64_t inodes = 0;
+    ustring where;
+    if (!FreeSpace(GetUserNimbraInstallPath(), &bytes, &inodes, &where)) {
+        Logger::LogMsg(Logger::L_WARNING, kComp,
+                       "[WARNING] nimbra-service(%d): cannot tell the free space for '%s': %s\n",
+                       __LINE__, GetUserNimbraInstallPath().c_str(), strerror(errno));
+    } else if (bytes < needed || inodes < summary.entries) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): not enough free space in '%s': %lld bytes and "
+                       "%d files needed, %lld bytes and %lld files available\n",
+                       __LINE__, where.c_str(), static_cast<long long>(needed), summary.entries,
+                       static_cast<long long>(bytes), static_cast<long long>(inodes));
+        last_failure = Failure::kNoSpace;
+        return -1;
+    }
+    package_summary = summary;
+    package_validated = true;
+    last_failure = Failure::kNone;
+    return 0;
 }
 
 int Service::ExtractPackage() {
-    const ustring src = GetRootNimbraResourceInstallPath() + "/package/nimbra.hpk";
+    const ustring src = GetRootNimbraPackagePath();
     const ustring dst = GetUserNimbraAppInstallPath();
     if (FSMKDir(dst, true) != 0) {
         Logger::LogMsg(Logger::L_ERR, kComp,
@@ -193,6 +383,7 @@ int Service::ExtractPackage() {
     Extractor extractor;
     extractor.SetSource(src);
     extractor.SetTarget(dst);
+    if (package_validated) extractor.SetSummary(package_summary);
     return extractor.Extract();
 }
 
@@ -201,92 +392,26 @@ int Service::ExtractPackage() {
 // old copy stays whole, in the app folder or under its backup name, until the
 // new one is complete on disk.
 int Service::PrepareUserEnv() {
+    if (RecoverUnfinishedPreparation() != 0) return -1;
     const ustring app_dir = per_user_install_path;
     PreparationMarker marker(app_dir);
-    if (marker.Exists() && RestoreWholeCopy(app_dir, marker) != 0) return -1;
-
-    ustring backup_dir;
-    int rename_count = 0;
-    if (IsFileExist(app_dir, false)) {
-        for (;;) {
-            backup_dir = GetAppBackupDir(app_dir, rename_count);
-            if (marker.RecordWhole(rename_count) != 0) {
-                Logger::LogMsg(Logger::L_ERR, kComp,
-                               "[ERROR] nimbra-service(%d): failed to record the preparation in "
-                               "'%s'\n",
-                               __LINE__, marker.path().c_str());
-                marker.Remove();  // the app folder is whole and in place
-                return -1;
-            }
-            if (FSRename(app_dir, backup_dir, false) == 0) break;
-            // A backup of that name left from an earlier run is in the way.
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] nimbra-service(%d): failed to backup app from '%s' -> '%s'\n",
-                           __LINE__, app_dir.c_str(), backup_dir.c_str());
-            ++rename_count;
-            if (rename_count >= MAX_RENAME_COUNT) {
-                Logger::LogMsg(Logger::L_ERR, kComp,
-                               "[ERROR] nimbra-service(%d): failed to backup app from '%s' -> '%s' "
-                               "at max retries, exiting\n",
-                               __LINE__, app_dir.c_str(), backup_dir.c_str());
-                marker.Remove();
-                return -1;
-            }
-        }
-    }
+    int backup = -1;
+    if (BackUpAppFolder(app_dir, marker, &backup) != 0) return -1;
     // Without this record an extraction cut short would later pass for a
     // whole copy; with no way to write it, nothing is extracted.
-    if (marker.RecordPartial(backup_dir.empty() ? -1 : rename_count) != 0) {
+    if (marker.RecordPartial(backup) != 0) {
         Logger::LogMsg(Logger::L_ERR, kComp,
                        "[ERROR] nimbra-service(%d): failed to record the preparation in '%s'\n",
                        __LINE__, marker.path().c_str());
-        if (backup_dir.empty() || FSRename(backup_dir, app_dir, false) == 0) marker.Remove();
+        if (backup < 0 || FSRename(GetAppBackupDir(app_dir, backup), app_dir, false) == 0)
+            marker.Remove();
         return -1;
     }
-
-    if (ExtractPackage() != 0) {
-        if (backup_dir.empty()) {
-            // The record stays: the next run discards this copy and extracts again.
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] nimbra-service(%d): Failed to extract package, and no old "
-                           "installation to rollback\n",
-                           __LINE__);
-        } else {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] nimbra-service(%d): Failed to extract package, rollback to old "
-                           "installation\n",
-                           __LINE__);
-            RemoveTree(app_dir);
-            // The old copy is whole again in its own place: the ordinary
-            // upgrade decision will try again on the next run. If it could
-            // not be moved back, the record leads the next run to it.
-            if (FSRename(backup_dir, app_dir, false) == 0) {
-                marker.Remove();
-            } else {
-                Logger::LogMsg(Logger::L_ERR, kComp,
-                               "[ERROR] nimbra-service(%d): failed to restore app from '%s' -> "
-                               "'%s'\n",
-                               __LINE__, backup_dir.c_str(), app_dir.c_str());
-            }
-        }
+    if (ExtractPackage() != 0 || !IsNewCopyWhole(app_dir)) {
+        RollBack(app_dir, marker, backup);
         return -1;
     }
-
-    // The backups may only go once the new copy is on disk for good.
-    if (SyncFolder(app_dir, syncfs) != 0 || marker.RecordWhole(-1) != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): failed to make '%s' durable, keeping the "
-                       "backup app\n",
-                       __LINE__, app_dir.c_str());
-        return 0;
-    }
-    Logger::LogMsg(Logger::L_INFO, kComp,
-                   "[INFO] nimbra-service(%d): user installation is ready, removing backup app\n",
-                   __LINE__);
-    // Every backup name, not only those this run tried: a run killed while
-    // removing backups can leave gaps in the row.
-    for (int i = 0; i < MAX_RENAME_COUNT; ++i) RemoveTree(GetAppBackupDir(app_dir, i));
-    marker.Remove();
+    RemoveBackups(app_dir, marker);
     return 0;
 }
 
@@ -363,6 +488,14 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest) {
     }
     FSCloseDir(handle);
     return result;
+}
+
+int BuildNumber(const ustring& text) {
+    if (text.empty()) return 0;
+    const long v = strtol(text.c_str(), nullptr, 10);
+    if (v > INT_MAX) return INT_MAX;
+    if (v < INT_MIN) return INT_MIN;
+    return static_cast<int>(v);
 }
 
 ustring GetAppBackupDir(const ustring& app_dir, int tries) {

@@ -7,6 +7,7 @@
 #ifndef NIMBRA_LAUNCHER_NIMBRA_SERVICE_H
 #define NIMBRA_LAUNCHER_NIMBRA_SERVICE_H
 
+#include "extractor.h"
 #include "ustring/ustring.h"
 
 class Service {
@@ -41,14 +42,24 @@ public:
     // script may be run: no preparation is unfinished and the start script
     // is an executable regular file.
     bool HasWholeCopy() const;
+    // Puts the last whole copy of a preparation that an earlier run left
+    // unfinished back into the app folder (or, with none, removes the
+    // unfinished copy) and drops the record. 0, or -1 with the record kept.
+    int RecoverUnfinishedPreparation();
+    // Finds out, before anything is stopped or moved, whether the package can
+    // replace the user's copy: a readable regular file, read through to its
+    // end, whose unpacked size fits on the user's disk. 0, or -1 (logged,
+    // last_failure set). Keeps what the read found for ExtractPackage.
+    virtual int ValidatePackage();
     // Extracts the machine-wide package into the app folder. 0 or -1.
     virtual int ExtractPackage();
     virtual void LoadSourceVersion();
     virtual void LoadTargetVersion();
-    // Backs the app folder up, extracts, rolls back on failure, removes the
-    // backups on success. 0 when the app folder holds the new package; -1.
-    // A preparation that an earlier run left unfinished is first undone
-    // (its last whole copy put back into the app folder) and then redone.
+    // Backs the app folder up, extracts, checks that the new copy is whole,
+    // rolls back on failure, removes the backups on success. 0 when the app
+    // folder holds the new package; -1. A preparation that an earlier run
+    // left unfinished is first undone (its last whole copy put back into the
+    // app folder) and then redone.
     virtual int PrepareUserEnv();
 
     // Removes the folder of an older per-user layout, on every run.
@@ -63,17 +74,29 @@ public:
     static ustring GetUserNimbraInstallPath();          // $HOME/.NimbraBackup
     static ustring GetUserNimbraAppInstallPath();       // $HOME/.NimbraBackup/Nimbra.app
     static ustring GetUserNimbraDataInstallPath();      // $HOME/.NimbraBackup/data
+    static ustring GetRootNimbraPackagePath();          // root + /package/nimbra.hpk
 
 protected:
     // Whether an earlier preparation of per_user_install_path did not finish.
     bool IsPreparationUnfinished() const;
+    // Whether the copy just extracted into app_dir is whole: its INFO's build
+    // is not older than target_version's, and its executable and start
+    // script are executable regular files. Logs what is missing.
+    bool IsNewCopyWhole(const ustring& app_dir) const;
 
     int timeout;
     Failure last_failure = Failure::kNone;
+    // What ValidatePackage's read found; valid while package_validated.
+    PackageSummary package_summary;
+    bool package_validated = false;
     ustring per_user_install_path;
     VersionInfo target_version;
     VersionInfo source_version;
 };
+
+// A build number under the C library's atoi rules (leading blanks and a
+// sign, digits up to the first other byte, none gives 0), kept within int.
+int BuildNumber(const ustring& text);
 
 // Number of backup names a preparation tries: "_tmp", then "_tmp1" to "_tmp9".
 const int MAX_RENAME_COUNT = 10;

@@ -23,16 +23,6 @@ namespace {
 
 const char kComp[] = "service_debug";
 
-// A build number under the C library's atoi rules (leading blanks and a sign,
-// digits up to the first other byte, none gives 0), kept within int.
-int BuildNumber(const ustring& text) {
-    if (text.empty()) return 0;
-    const long v = strtol(text.c_str(), nullptr, 10);
-    if (v > INT_MAX) return INT_MAX;
-    if (v < INT_MIN) return INT_MIN;
-    return static_cast<int>(v);
-}
-
 // A pid under atol rules, refusing what names no single process: no digits,
 // 0 (the caller's process group), a negative value (a group, or with -1
 // every process the user may signal) or more than pid_t holds.
@@ -162,12 +152,20 @@ bool LinuxService::IsNeedUpgrade() {
 }
 
 int LinuxService::HandlePackageUpgrade() {
+    // Everything that can be found out about the package is, before the
+    // running client is stopped or its copy moved. A copy an earlier run
+    // left unfinished is put back first, so that a failure here still
+    // leaves a whole copy to start.
+    last_failure = Failure::kOther;
+    if (RecoverUnfinishedPreparation() != 0 || ValidatePackage() != 0) return -1;
     if (PerUserBinPathExist()) {
         Logger::LogMsg(Logger::L_DEBUG, kComp,
                        "[DEBUG] linux/linux-service(%d): local appdata exist\n", __LINE__);
         StopService();
     }
-    return PrepareUserEnv();
+    if (PrepareUserEnv() == 0) return 0;
+    last_failure = Failure::kOther;
+    return -1;
 }
 
 bool LinuxService::IsUserClient(pid_t pid) const {
@@ -244,6 +242,14 @@ void LinuxService::StopService() {
 }
 
 void LinuxService::PostUpgrade() {
+    // An unfinished copy may hold a start script and still lack the rest.
+    if (!HasWholeCopy()) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] linux/linux-service(%d): no whole copy of the client in '%s', not "
+                       "starting it\n",
+                       __LINE__, per_user_install_path.c_str());
+        return;
+    }
     LaunchPerUserBin();
 }
 

@@ -17,9 +17,12 @@ public:
     // that IsUserClient() recognises is ever signalled; a pid file naming
     // anything else (a stale pid, 0, a negative id) is logged and left.
     void StopService() override;
-    // Stops an installed client, then PrepareUserEnv(). 0 or -1.
+    // ValidatePackage(), then stops an installed client, then
+    // PrepareUserEnv(). 0 or -1; a package that fails the validation leaves
+    // the client running and its copy untouched.
     int HandlePackageUpgrade() override;
-    // Runs the user's start script and waits for it.
+    // Runs the user's start script and waits for it, when the app folder
+    // holds a whole copy (HasWholeCopy); otherwise logs that it does not.
     void PostUpgrade() override;
     void PreUpgrade() override;
     // Target build strictly greater than the source build, no executable,

@@ -1,8 +1,11 @@
 // The installed launcher as a user meets it: a real process, a staged root,
 // a private home, a sample client that really runs.
+#include <sys/stat.h>
+
 #include "e2e/launcher_fixture.h"
 
 using namespace nimbra_e2e;
+using nimbra_test::TmpfsMount;
 
 namespace {
 
@@ -61,21 +64,54 @@ TEST_F(LauncherE2E, NewerBuildStopsTheRunningClientAndReplacesTheCopy) {
                               "removing aged app folder"}));
 }
 
-TEST_F(LauncherE2E, DamagedPackageLeavesTheOldCopyInPlace) {
-    Publish(100);
-    ASSERT_EQ(Launch().status, 0);
-    const auto old_tree = Tree(app());
-    ASSERT_FALSE(old_tree.empty());
+// A package that can't be installed is found out before anything is
+// stopped or moved: the client the user runs goes on running, its copy is
+// untouched and started again, and the log says why.
+TEST_F(LauncherE2E, PackageThatCannotBeInstalledLeavesTheRunningClientAlone) {
+    enum Kind { kDamaged, kTooBig, kFifo };
+    struct Case {
+        const char* name;
+        Kind kind;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"damaged", kDamaged, "archive_read_next_header failed: '"},
+        {"too big for the disk", kTooBig,
+         "not enough free space in '" + home() + "/.NimbraBackup': "},
+        {"a FIFO", kFifo, "package '" + root() + "/package/nimbra.hpk' is not a regular file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string user = home() + "/.NimbraBackup";
+        fs::remove_all(user);
+        TmpfsMount disk(user, 40 << 10);
+        ASSERT_TRUE(disk.ok()) << disk.error();
+        Publish(100);
+        ASSERT_EQ(Launch().status, 0);
+        const pid_t client = ClientPid();
+        ASSERT_TRUE(Alive(client));
+        const auto old_tree = Tree(app());
+        // Leaves about 8 MiB: room for the package's data, not for the margin.
+        if (c.kind == kTooBig) WriteFile(user + "/ballast", std::string(32 << 20, 'b'));
 
-    Publish(101, 20, /*damage_after=*/10);
-    const RunResult r = Launch();
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(Tree(app()), old_tree);
-    for (const char* b : {"_tmp", "_tmp1"}) EXPECT_FALSE(Exists(app() + b)) << b;
-    EXPECT_TRUE(InOrder(log(), {"Failed to extract package, rollback to old installation",
-                                "Failed to upgrade package", "removing aged app folder"}));
-    EXPECT_EQ(ReadFile(home() + "/.NimbraBackup/starts.log"),
-              "start build_version=100\nstart build_version=100\n");
+        Publish(101, 20, c.kind == kDamaged ? 10 : -1);
+        if (c.kind == kFifo) {
+            fs::remove(root() + "/package/nimbra.hpk");
+            ASSERT_EQ(mkfifo((root() + "/package/nimbra.hpk").c_str(), 0644), 0);
+        }
+        const std::string before = log();
+        EXPECT_EQ(Launch().status, 0);
+        const std::string run = log().substr(before.size());
+        EXPECT_TRUE(Alive(client)) << run;
+        EXPECT_EQ(Tree(app()), old_tree);
+        EXPECT_FALSE(Exists(app() + "_tmp"));
+        EXPECT_TRUE(InOrder(run, {c.reason, "Failed to upgrade package", "): done\n"})) << run;
+        EXPECT_EQ(run.find("local appdata exist"), std::string::npos) << run;
+        EXPECT_EQ(ReadFile(user + "/starts.log"),
+                  "start build_version=100\nstart build_version=100\n");
+        kill(client, SIGKILL);
+        ReapAll();
+    }
 }
 
 TEST_F(LauncherE2E, SecondInstanceExitsAtOnceWhileTheFirstIsBusy) {

@@ -50,20 +50,6 @@ std::vector<std::string> FileOpTest::Records() const {
     return out;
 }
 
-TmpfsMount::TmpfsMount(const std::string& dir, int size_kib) : dir_(dir) {
-    mkdir(dir.c_str(), 0755);
-    const std::string opts = "size=" + std::to_string(size_kib) + "k";
-    if (mount("tmpfs", dir.c_str(), "tmpfs", 0, opts.c_str()) == 0) {
-        mounted_ = true;
-    } else {
-        error_ = std::string("cannot mount a tmpfs: ") + strerror(errno);
-    }
-}
-
-TmpfsMount::~TmpfsMount() {
-    if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
-}
-
 dev_t DeviceOf(const std::string& path) {
     struct stat st;
     return lstat(path.c_str(), &st) == 0 ? st.st_dev : 0;

@@ -25,24 +25,7 @@ private:
     std::string log_path_;
 };
 
-// A tmpfs mounted on a folder for the life of the object (tests run as
-// root); unmounted again by the destructor.
-class TmpfsMount {
-public:
-    // Creates dir and mounts a tmpfs of size_kib there; see ok().
-    TmpfsMount(const std::string& dir, int size_kib);
-    ~TmpfsMount();
-    TmpfsMount(const TmpfsMount&) = delete;
-    TmpfsMount& operator=(const TmpfsMount&) = delete;
-
-    bool ok() const { return mounted_; }
-    const std::string& error() const { return error_; }
-
-private:
-    std::string dir_;
-    bool mounted_ = false;
-    std::string error_;
-};
+using nimbra_test::TmpfsMount;
 
 dev_t DeviceOf(const std::string& path);
 // umask as it is now, without changing it.

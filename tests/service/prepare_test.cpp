@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "extractor.h"
+#include "extractor/archive_writer.h"
 #include "file/file-op.h"
 #include "linux/linux-service.h"
 #include "service/service_support.h"
@@ -73,6 +74,7 @@ protected:
 TEST_F(PrepareTest, UpgradeMovesPastAStaleBackupAndRemovesBoth) {
     WriteTree(app(), old_);
     WriteFile(backup(0) + "/stale", "from an interrupted run");
+    WriteFile(backup(9) + "/stale", "from a run killed while removing backups");
     PackageService s(good());
     EXPECT_EQ(s.PrepareUserEnv(), 0);
     EXPECT_EQ(Tree(app()), TreeOf(new_));
@@ -113,6 +115,51 @@ TEST_F(PrepareTest, DamagedArchiveRollsTheOldCopyBack) {
                                 "to old installation"}));
 }
 
+// A package that extracts without error but does not make a whole client
+// must not cost the old copy: it is rolled back, as a damaged one is.
+TEST_F(PrepareTest, PackageThatIsNotAWholeClientRollsTheOldCopyBack) {
+    Package no_script(new_.begin(), new_.end());
+    no_script.erase(no_script.begin() + 2);
+    Package not_executable = new_;
+    not_executable[1].mode = 0644;
+    struct Case {
+        const char* name;
+        Package package;
+        std::string target_build;
+        std::string missing;
+    } cases[] = {
+        {"only the folder itself", {}, "101", "INFO with the machine-wide build"},
+        {"older than the machine-wide build", new_, "102", "INFO with the machine-wide build"},
+        {"no start script", no_script, "101", "executable package/start-stop"},
+        {"executable not executable", not_executable, "101", "executable bin/nimbra-backup-ui"},
+    };
+    ASSERT_EQ(no_script[2].path.rfind("package/start-stop", 0), std::string::npos);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(app());
+        WriteTree(app(), old_);
+        const std::string pkg = dir() + "/partial.tar";
+        if (c.package.empty()) {
+            ASSERT_EQ(nimbra_test::WriteArchive(pkg, nimbra_test::ArchiveFormat::kTar,
+                                                {nimbra_test::Dir("/")}),
+                      "");
+        } else {
+            WritePackage(pkg, c.package);
+        }
+        PackageService s(pkg);
+        s.target_version.build_version = c.target_build.c_str();
+        Mark();
+        EXPECT_EQ(s.PrepareUserEnv(), -1);
+        EXPECT_EQ(Tree(app()), TreeOf(old_));
+        EXPECT_TRUE(Clean());
+        EXPECT_TRUE(InOrder(logSinceMark(),
+                            {"[ERROR] nimbra-service(%d): the extracted copy in '" + app() +
+                                 "' has no " + c.missing,
+                             "[ERROR] nimbra-service(%d): Failed to extract package, rollback to "
+                             "old installation"}));
+    }
+}
+
 TEST_F(PrepareTest, FirstInstallationAndItsRetryAfterAFailure) {
     PackageService failing(damaged());
     EXPECT_EQ(failing.PrepareUserEnv(), -1);
@@ -123,6 +170,11 @@ TEST_F(PrepareTest, FirstInstallationAndItsRetryAfterAFailure) {
     ASSERT_TRUE(Exists(marker()));
     WriteTree(app(), new_);
     EXPECT_FALSE(failing.HasWholeCopy());
+    failing.PostUpgrade();
+    EXPECT_FALSE(Exists(user() + "/starts.log"));
+    EXPECT_TRUE(
+        InOrder(log(), {"[ERROR] linux/linux-service(%d): no whole copy of the client in '" +
+                        app() + "', not starting it"}));
     PackageService next(good());
     next.source_version.build_version = "101";
     next.target_version.build_version = "101";

@@ -1,9 +1,12 @@
 #include "support/test_env.h"
 
 #include <stdlib.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -67,6 +70,20 @@ std::string ReadFile(const std::string& path) {
 bool Exists(const std::string& path) {
     struct stat st;
     return lstat(path.c_str(), &st) == 0;
+}
+
+TmpfsMount::TmpfsMount(const std::string& dir, int size_kib) : dir_(dir) {
+    mkdir(dir.c_str(), 0755);
+    const std::string opts = "size=" + std::to_string(size_kib) + "k";
+    if (mount("tmpfs", dir.c_str(), "tmpfs", 0, opts.c_str()) == 0) {
+        mounted_ = true;
+    } else {
+        error_ = std::string("cannot mount a tmpfs: ") + strerror(errno);
+    }
+}
+
+TmpfsMount::~TmpfsMount() {
+    if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
 }
 
 }  // namespace nimbra_test

@@ -35,6 +35,25 @@ void WriteFile(const std::string& path, const std::string& content, int mode = 0
 std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);  // lstat: a dangling link exists
 
+// A tmpfs mounted on a folder for the life of the object (tests run as
+// root); unmounted again by the destructor.
+class TmpfsMount {
+public:
+    // Creates dir and mounts a tmpfs of size_kib there; see ok().
+    TmpfsMount(const std::string& dir, int size_kib);
+    ~TmpfsMount();
+    TmpfsMount(const TmpfsMount&) = delete;
+    TmpfsMount& operator=(const TmpfsMount&) = delete;
+
+    bool ok() const { return mounted_; }
+    const std::string& error() const { return error_; }
+
+private:
+    std::string dir_;
+    bool mounted_ = false;
+    std::string error_;
+};
+
 }  // namespace nimbra_test
 
 #endif  // NIMBRA_TESTS_SUPPORT_TEST_ENV_H

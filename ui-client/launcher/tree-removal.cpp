@@ -239,14 +239,18 @@ int RemoveTree(const ustring& given) {
     const std::string parent_path =
         slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
     Fd parent(open(parent_path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!parent.ok()) return errno == ENOENT || errno == ENOTDIR ? 0 : -1;
-
-    TreeRemover remover(parent.get(), name);
-    if (remover.Run() == 0) return 0;
-    const int err = remover.error();
+    if (!parent.ok() && (errno == ENOENT || errno == ENOTDIR)) return 0;
+    int err = errno;
+    std::string failed;
+    if (parent.ok()) {
+        TreeRemover remover(parent.get(), name);
+        if (remover.Run() == 0) return 0;
+        err = remover.error();
+        failed = remover.failed();
+    }
     Logger::LogMsg(Logger::L_WARNING, kComp,
                    "[WARNING] tree-removal(%d): cannot remove '%s%s': %s\n", __LINE__, path.c_str(),
-                   remover.failed().c_str(), strerror(err));
+                   failed.c_str(), strerror(err));
     errno = err;
     return -1;
 }

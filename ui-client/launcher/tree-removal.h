@@ -15,8 +15,9 @@
 // most three descriptors are open at any depth, and the call never changes the
 // working folder, so other threads are unaffected. Memory grows with the
 // number of folders waiting along the current branch. Whatever can be
-// removed is, even when a part of the tree can't be; then errno holds the
-// first failure's reason and one warning is logged. Changing a folder's mode
+// removed is, even when a part of the tree can't be. On -1 errno holds the
+// first failure's reason and, unless the path was refused, one warning
+// naming the entry is logged. Changing a folder's mode
 // needs /proc (for a change that can't follow a link).
 int RemoveTree(const ustring& path);
 

@@ -17,8 +17,8 @@
 // number of folders waiting along the current branch. Whatever can be
 // removed is, even when a part of the tree can't be. On -1 errno holds the
 // first failure's reason and, unless the path was refused, one warning
-// naming the entry is logged. Changing a folder's mode
-// needs /proc (for a change that can't follow a link).
+// naming the entry is logged. Changing a folder's mode needs /proc (for a
+// change that can't follow a link).
 int RemoveTree(const ustring& path);
 
 #endif  // NIMBRA_LAUNCHER_TREE_REMOVAL_H

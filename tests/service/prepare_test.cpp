@@ -274,8 +274,10 @@ namespace {
 TEST_F(PrepareTest, ReadOnlyFoldersOfAnOldCopyAreRemovedByAnOrdinaryUser) {
     WriteTree(app(), old_);
     WriteFile(user() + "/app/ro/old", "aged");
+    WriteFile(app() + "/share/locked/f", "locked");
     for (const std::string& d : {app() + "/share/data", app() + "/share", user() + "/app/ro"})
         ASSERT_EQ(chmod(d.c_str(), 0555), 0);
+    ASSERT_EQ(chmod((app() + "/share/locked").c_str(), 0), 0);
     const uid_t nobody = 65534;
     for (const auto& e : fs::recursive_directory_iterator(dir()))
         ASSERT_EQ(lchown(e.path().c_str(), nobody, nobody), 0);

@@ -1,7 +1,6 @@
 #include "nimbra-service.h"
 
 #include <fcntl.h>
-#include <ftw.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -20,6 +19,7 @@
 #include "extractor.h"
 #include "file/file-op.h"
 #include "log.h"
+#include "tree-removal.h"
 
 namespace {
 
@@ -62,28 +62,6 @@ int SyncFolder(const ustring& folder, int (*sync)(int) = fsync) {
     const int r = sync(fd);
     close(fd);
     return r == 0 ? 0 : -1;
-}
-
-// Gives the owner full access to every folder of the tree at path that this
-// user owns (links are not followed). Extraction keeps a package's folder
-// modes, and a read-only folder would otherwise keep its whole tree, and so
-// the backup names, from ever being removed by the user.
-void MakeFoldersRemovable(const ustring& path) {
-    nftw(
-        path.c_str(),
-        [](const char* p, const struct stat* st, int type, FTW*) {
-            if ((type == FTW_D || type == FTW_DNR) && st->st_uid == geteuid() &&
-                (st->st_mode & S_IRWXU) != S_IRWXU)
-                chmod(p, (st->st_mode & 07777) | S_IRWXU);
-            return 0;
-        },
-        16, FTW_PHYS);
-}
-
-// FSRemove of a whole tree the user owns, read-only folders included.
-int RemoveTree(const ustring& path) {
-    MakeFoldersRemovable(path);
-    return FSRemove(path, false);
 }
 
 // Puts the last whole copy of an unfinished preparation back into app_dir,

@@ -1,0 +1,256 @@
+#include "tree-removal.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "log.h"
+
+namespace {
+
+const char kComp[] = "service_debug";
+
+// One open descriptor, closed when replaced or destroyed.
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() { reset(); }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    Fd& operator=(Fd&& o) noexcept {
+        if (this != &o) reset(o.release());
+        return *this;
+    }
+    int get() const { return fd_; }
+    bool ok() const { return fd_ >= 0; }
+    int release() { return std::exchange(fd_, -1); }
+    void reset(int fd = -1) {
+        if (fd_ >= 0) close(fd_);
+        fd_ = fd;
+    }
+
+private:
+    int fd_;
+};
+
+struct DirCloser {
+    void operator()(DIR* d) const { closedir(d); }
+};
+
+// A folder on the branch being emptied.
+struct Level {
+    dev_t dev;
+    ino_t ino;
+    std::string name;                     // its name in the folder one level up
+    std::vector<std::string> subfolders;  // found by the scan, still to be removed
+};
+
+// Empties and removes one folder tree depth first. Only the current
+// folder is held open: the way back up is "..", checked against the folder
+// recorded on the way down, so the descriptor count doesn't grow with depth.
+// A folder is read once; its subfolders are remembered by name, so a folder
+// that can't be removed is not met again.
+class TreeRemover {
+public:
+    // parent: the folder holding name; it stays the caller's.
+    TreeRemover(int parent, std::string name) : parent_(parent), name_(std::move(name)) {}
+
+    // 0 when nothing is left of the tree, else -1 with errno() and failed().
+    int Run();
+    int error() const { return errno_; }
+    // The relative path of the first entry that could not be removed.
+    const std::string& failed() const { return failed_; }
+
+private:
+    int OpenFolder(int at, const std::string& name, struct stat* st);
+    void Scan(int fd);
+    void RemoveUnopened(int at, const std::string& name, int open_errno);
+    void RemoveFolder(int at, const std::string& name);
+    bool Climb();
+    void Fail(const std::string& name, int err);
+
+    const int parent_;
+    const std::string name_;
+    const uid_t euid_ = geteuid();
+    Fd cur_;
+    std::vector<Level> levels_;
+    int errno_ = 0;
+    std::string failed_;
+};
+
+int TreeRemover::Run() {
+    struct stat st;
+    cur_.reset(OpenFolder(parent_, name_, &st));
+    if (!cur_.ok()) {
+        RemoveUnopened(parent_, name_, errno);
+        return errno_ == 0 ? 0 : -1;
+    }
+    levels_.push_back({st.st_dev, st.st_ino, name_, {}});
+    Scan(cur_.get());
+    while (true) {
+        Level& top = levels_.back();
+        if (!top.subfolders.empty()) {
+            std::string name = std::move(top.subfolders.back());
+            top.subfolders.pop_back();
+            Fd child(OpenFolder(cur_.get(), name, &st));
+            if (!child.ok()) {
+                RemoveUnopened(cur_.get(), name, errno);
+                continue;
+            }
+            levels_.push_back({st.st_dev, st.st_ino, std::move(name), {}});
+            cur_ = std::move(child);
+            Scan(cur_.get());
+        } else if (levels_.size() == 1) {
+            break;
+        } else if (!Climb()) {
+            return -1;
+        }
+    }
+    cur_.reset();
+    levels_.clear();
+    RemoveFolder(parent_, name_);
+    return errno_ == 0 ? 0 : -1;
+}
+
+// Opens the folder name in at for reading, first giving its owner full
+// access if that is this user. -1 with errno ENOTDIR when it is no folder
+// (a link included), ENOENT when it is gone.
+int TreeRemover::OpenFolder(int at, const std::string& name, struct stat* st) {
+    if (fstatat(at, name.c_str(), st, AT_SYMLINK_NOFOLLOW) != 0) return -1;
+    if (!S_ISDIR(st->st_mode)) {
+        errno = ENOTDIR;
+        return -1;
+    }
+    // AT_SYMLINK_NOFOLLOW: should a link have taken the folder's place since
+    // the fstatat, the change fails instead of reaching the link's target.
+    if (st->st_uid == euid_ && (st->st_mode & S_IRWXU) != S_IRWXU)
+        fchmodat(at, name.c_str(), (st->st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+    const int fd = openat(at, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0 && fstat(fd, st) != 0) {
+        const int err = errno;
+        close(fd);
+        errno = err;
+        return -1;
+    }
+    return fd;
+}
+
+// Reads the folder fd once: removes every entry that is no folder and
+// records the folders for the walk.
+void TreeRemover::Scan(int fd) {
+    std::unique_ptr<DIR, DirCloser> dir;
+    const int own = openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (own >= 0) {
+        dir.reset(fdopendir(own));
+        if (!dir) close(own);
+    }
+    if (!dir) {
+        Fail(std::string(), errno);
+        return;
+    }
+    std::vector<std::string>& subfolders = levels_.back().subfolders;
+    errno = 0;
+    while (const dirent* e = readdir(dir.get())) {
+        if (strcmp(e->d_name, ".") == 0 || strcmp(e->d_name, "..") == 0) continue;
+        // Linux refuses to unlink a folder with EISDIR, which also covers
+        // file systems that don't fill in d_type.
+        if (e->d_type == DT_DIR || unlinkat(fd, e->d_name, 0) != 0) {
+            if (e->d_type == DT_DIR || errno == EISDIR)
+                subfolders.emplace_back(e->d_name);
+            else if (errno != ENOENT)
+                Fail(e->d_name, errno);
+        }
+        errno = 0;
+    }
+    if (errno != 0) Fail(std::string(), errno);
+}
+
+// Removes the entry name in at that OpenFolder could not open.
+void TreeRemover::RemoveUnopened(int at, const std::string& name, int open_errno) {
+    if (open_errno == ENOENT) return;
+    if (open_errno == ENOTDIR) {
+        if (unlinkat(at, name.c_str(), 0) != 0 && errno != ENOENT) Fail(name, errno);
+        return;
+    }
+    Fail(name, open_errno);
+}
+
+void TreeRemover::RemoveFolder(int at, const std::string& name) {
+    if (unlinkat(at, name.c_str(), AT_REMOVEDIR) != 0 && errno != ENOENT) Fail(name, errno);
+}
+
+// Leaves the emptied current folder for the one above and removes it there.
+// false when ".." is not the folder the walk came from (the branch was
+// moved meanwhile): the way back is lost and the walk ends.
+bool TreeRemover::Climb() {
+    // O_PATH: the folder above was read already; only *at calls remain.
+    Fd up(openat(cur_.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    const Level& above = levels_[levels_.size() - 2];
+    struct stat st;
+    if (!up.ok() || fstat(up.get(), &st) != 0) {
+        Fail(std::string(), errno);
+        return false;
+    }
+    if (st.st_dev != above.dev || st.st_ino != above.ino) {
+        Fail(std::string(), ESTALE);
+        return false;
+    }
+    cur_ = std::move(up);
+    const std::string name = std::move(levels_.back().name);
+    levels_.pop_back();
+    RemoveFolder(cur_.get(), name);
+    return true;
+}
+
+// Records the first failure: name in the current folder (empty: the
+// current folder itself; no current folder: the tree's top).
+void TreeRemover::Fail(const std::string& name, int err) {
+    if (errno_ != 0) return;
+    errno_ = err;
+    for (size_t i = 1; i < levels_.size(); ++i) failed_ += "/" + levels_[i].name;
+    if (!levels_.empty() && !name.empty()) failed_ += "/" + name;
+}
+
+}  // namespace
+
+int RemoveTree(const ustring& given) {
+    // With a trailing "/" a final link to a folder would be followed: work
+    // on the name without it.
+    const size_t last = given.find_last_not_of('/', ustring::npos);
+    if (last == ustring::npos) {
+        errno = EINVAL;
+        return -1;
+    }
+    const std::string path(given.c_str(), last + 1);
+    const size_t slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name == "." || name == "..") {
+        errno = EINVAL;
+        return -1;
+    }
+    const std::string parent_path =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    Fd parent(open(parent_path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!parent.ok() && (errno == ENOENT || errno == ENOTDIR)) return 0;
+    int err = errno;
+    std::string failed;
+    if (parent.ok()) {
+        TreeRemover remover(parent.get(), name);
+        if (remover.Run() == 0) return 0;
+        err = remover.error();
+        failed = remover.failed();
+    }
+    Logger::LogMsg(Logger::L_WARNING, kComp,
+                   "[WARNING] tree-removal(%d): cannot remove '%s%s': %s\n", __LINE__, path.c_str(),
+                   failed.c_str(), strerror(err));
+    errno = err;
+    return -1;
+}

@@ -86,6 +86,78 @@ TEST_F(PrepareTest, UpgradeMovesPastAStaleBackupAndRemovesBoth) {
                                 "backup app"}));
 }
 
+// Each destructive step must be durable before the next: the record is on
+// disk before the folder it announces is moved, and the new copy is on disk
+// before the record lets its backup go. The program is linked with these
+// calls wrapped (see CMakeLists.txt), so their order can be read back.
+std::vector<std::string>* g_calls = nullptr;
+std::string g_watched;
+
+std::string Watched(const std::string& path) {
+    if (path.compare(0, g_watched.size(), g_watched) != 0) return "";
+    return path.size() == g_watched.size() ? "." : path.substr(g_watched.size() + 1);
+}
+
+std::string PathOf(int fd) {
+    return fs::read_symlink("/proc/self/fd/" + std::to_string(fd)).string();
+}
+
+void Note(const std::string& call, const std::string& path, const std::string& more = "") {
+    const std::string watched = Watched(path);
+    if (g_calls != nullptr && !watched.empty()) g_calls->push_back(call + " " + watched + more);
+}
+
+}  // namespace
+
+extern "C" {
+int __real_fsync(int fd);
+int __real_syncfs(int fd);
+int __real_rename(const char* from, const char* to);
+
+int __wrap_fsync(int fd) {
+    Note("fsync", PathOf(fd));
+    return __real_fsync(fd);
+}
+int __wrap_syncfs(int fd) {
+    Note("syncfs", PathOf(fd));
+    return __real_syncfs(fd);
+}
+int __wrap_rename(const char* from, const char* to) {
+    const bool record = std::string(to).size() > 8 &&
+                        std::string(to).compare(std::string(to).size() - 8, 8, ".pending") == 0;
+    Note("rename", from, " " + (record ? "<" + ReadFile(from) + ">" : Watched(to)));
+    return __real_rename(from, to);
+}
+}
+
+namespace {
+
+TEST_F(PrepareTest, EveryStepIsDurableBeforeTheNext) {
+    WriteTree(app(), old_);
+    std::vector<std::string> calls;
+    g_watched = user();
+    g_calls = &calls;
+    PackageService s(good());
+    const int r = s.PrepareUserEnv();
+    g_calls = nullptr;
+    EXPECT_EQ(r, 0);
+    const std::vector<std::string> expected = {
+        "fsync Nimbra.app.pending.new",
+        "rename Nimbra.app.pending.new <whole 0\n>",
+        "fsync .",
+        "rename Nimbra.app Nimbra.app_tmp",
+        "fsync Nimbra.app.pending.new",
+        "rename Nimbra.app.pending.new <partial 0\n>",
+        "fsync .",
+        "syncfs Nimbra.app",
+        "fsync Nimbra.app.pending.new",
+        "rename Nimbra.app.pending.new <whole -1\n>",
+        "fsync .",
+        "fsync .",
+    };
+    EXPECT_EQ(calls, expected);
+}
+
 TEST_F(PrepareTest, AllTenBackupNamesTakenTouchesNothing) {
     WriteTree(app(), old_);
     for (int i = 0; i < 10; ++i) WriteFile(backup(i) + "/stale", std::to_string(i));

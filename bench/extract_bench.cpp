@@ -1,6 +1,7 @@
 // How much the extractor costs over a plain libarchive extraction of the same
-// package: it reads the archive twice (a counting pass, then the
-// extraction), rewrites every path and reports progress per entry. Reported
+// package: it reads the archive twice (a full read to check and measure it,
+// then the extraction), each in a child process of its own, rewrites every
+// path and reports progress in whole percentages. Reported
 // as a ratio to a reference run in this process; the goal is at most 2.5.
 #include <archive.h>
 #include <archive_entry.h>

@@ -339,21 +339,24 @@ BoundedChild::Limits ExtractLimits(const ustring& source, const PackageSummary& 
     return {std::chrono::seconds(seconds), kReaderMemory};
 }
 
-// Runs body in a bounded reader process, logging its lines and handing
-// every other record to on_record. true when the reader exited with 0;
-// otherwise the reason is logged.
-bool RunReader(const ustring& source, const BoundedChild::Limits& limits,
+// Runs body in a reader process bounded by limits (in this process when
+// bounded is false), logging its lines and handing every other record to
+// on_record. true when the reader exited with 0; otherwise the reason is
+// logged.
+bool RunReader(const ustring& source, bool bounded, const BoundedChild::Limits& limits,
                const BoundedChild::Body& body,
                const std::function<void(char, const std::string&)>& on_record) {
-    BoundedChild child(limits);
-    const BoundedChild::End end = child.Run(body, [&](char kind, const std::string& payload) {
+    const BoundedChild::Listener relay = [&](char kind, const std::string& payload) {
         if (kind == kLogRecord && !payload.empty()) {
             Logger::LogMsg(static_cast<Logger::Level>(payload[0]), kComp, "%s",
                            payload.c_str() + 1);
         } else if (on_record) {
             on_record(kind, payload);
         }
-    });
+    };
+    if (!bounded) return BoundedChild::RunHere(body, relay) == 0;
+    BoundedChild child(limits);
+    const BoundedChild::End end = child.Run(body, relay);
     switch (end) {
         case BoundedChild::End::kExited:
             return child.status() == 0;
@@ -405,7 +408,8 @@ int Extractor::Scan(PackageSummary* out) {
     bool summed = false;
     const ustring src = source;
     const bool read = RunReader(
-        source, ScanLimits(source), [&src](ChildChannel& c) { return ScanEntries(c, src); },
+        source, !unbounded, ScanLimits(source),
+        [&src](ChildChannel& c) { return ScanEntries(c, src); },
         [&](char kind, const std::string& payload) {
             long long bytes = 0;
             if (kind == kSummaryRecord &&
@@ -434,7 +438,7 @@ int Extractor::Count() {
     const ustring src = source;
     int count = -1;
     RunReader(
-        source, ScanLimits(source),
+        source, !unbounded, ScanLimits(source),
         [&src](ChildChannel& c) {
             ArchiveReader a = OpenReader(c, src);
             if (!a) return 1;
@@ -464,7 +468,7 @@ int Extractor::List() {
     // ours may be left in the buffer it inherits.
     std::fflush(stdout);
     const bool listed = RunReader(
-        source, ScanLimits(source),
+        source, !unbounded, ScanLimits(source),
         [&src](ChildChannel& c) {
             ArchiveReader a = OpenReader(c, src);
             if (!a) return 1;
@@ -531,7 +535,7 @@ int Extractor::Extract() {
     const ustring src = source;
     const PackageSummary sum = summary;
     const bool written = RunReader(
-        source, ExtractLimits(source, summary),
+        source, !unbounded, ExtractLimits(source, summary),
         [&](ChildChannel& c) { return EntryWriter(c, base, sum).Run(src); },
         [](char kind, const std::string& payload) {
             if (kind == kProgressRecord)

@@ -41,6 +41,10 @@ public:
     // is a folder (then it is skipped). 0 on success; -1 on the first failing
     // entry (earlier entries stay).
     int Extract();
+    // Reads in this process, without the reader's time and memory bounds:
+    // only for a caller that bounds the whole process itself (the fuzzer).
+    void SetUnbounded(bool unbounded) { this->unbounded = unbounded; }
+
     // Number of entries before the first one that can't be read, or -1.
     int Count();
     // Writes every entry's path name to standard output. 0 or -1.
@@ -53,6 +57,7 @@ private:
     ustring source;
     PackageSummary summary;
     bool scanned = false;
+    bool unbounded = false;
 };
 
 #endif  // NIMBRA_LAUNCHER_EXTRACTOR_H

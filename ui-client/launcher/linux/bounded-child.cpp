@@ -56,13 +56,22 @@ bool WriteAll(int fd, const char* data, size_t size) {
 
 }  // namespace
 
-bool ChildChannel::Send(char kind, const std::string& payload) {
-    const uint32_t size = static_cast<uint32_t>(std::min(payload.size(), kMaxPayload));
-    std::string record(kHeaderSize, '\0');
-    record[0] = kind;
-    std::memcpy(&record[1], &size, sizeof(size));
-    record.append(payload, 0, size);
-    return WriteAll(fd_, record.data(), record.size());
+ChildChannel::ChildChannel(int fd)
+    : sink_([fd](char kind, const std::string& payload) {
+          const uint32_t size = static_cast<uint32_t>(payload.size());
+          std::string record(kHeaderSize, '\0');
+          record[0] = kind;
+          std::memcpy(&record[1], &size, sizeof(size));
+          record += payload;
+          return WriteAll(fd, record.data(), record.size());
+      }) {}
+
+int BoundedChild::RunHere(const Body& body, const Listener& listener) {
+    ChildChannel channel([&listener](char kind, const std::string& payload) {
+        listener(kind, payload);
+        return true;
+    });
+    return body(channel);
 }
 
 BoundedChild::End BoundedChild::Run(const Body& body, const Listener& listener) {

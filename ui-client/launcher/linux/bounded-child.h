@@ -12,20 +12,27 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 // The child's end of the pipe. Records are a kind byte and a payload of at
 // most kMaxPayload bytes.
 class ChildChannel {
 public:
     static const size_t kMaxPayload = 4096;
+    using Sink = std::function<bool(char kind, const std::string& payload)>;
 
-    explicit ChildChannel(int fd) : fd_(fd) {}
+    explicit ChildChannel(int fd);
+    // Records go straight to sink, for work run in the calling process.
+    explicit ChildChannel(Sink sink) : sink_(std::move(sink)) {}
     // Sends one record, cutting the payload to kMaxPayload. false when the
     // parent no longer listens.
-    bool Send(char kind, const std::string& payload);
+    bool Send(char kind, const std::string& payload) {
+        return sink_(kind,
+                     payload.size() <= kMaxPayload ? payload : payload.substr(0, kMaxPayload));
+    }
 
 private:
-    int fd_;
+    Sink sink_;
 };
 
 class BoundedChild {
@@ -51,6 +58,11 @@ public:
     // The child must not touch locks other threads may hold (the logger's):
     // it reports through the channel instead.
     End Run(const Body& body, const Listener& listener);
+
+    // Runs body in the calling process, without bounds, handing its records
+    // to listener: for callers that bound the process themselves (a fuzzer).
+    // The body's result.
+    static int RunHere(const Body& body, const Listener& listener);
 
     int status() const { return status_; }
 

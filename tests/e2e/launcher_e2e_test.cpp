@@ -187,10 +187,14 @@ TEST_F(LauncherE2E, UnusualEnvironmentsStillStartTheClient) {
     fs::copy(root(), latin1_root, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     // Without HOME the home comes from the password database: the launcher
     // runs in a mount namespace of its own that sees a password file naming
-    // a home in the sandbox.
+    // a home in the sandbox, and as an ordinary user (nobody), so that a
+    // launcher that took "/" for the home could not write there.
     const bool own_passwd = RunProgram("/usr/bin/unshare", {"-m", "true"}, {}, dir()).status == 0;
     const std::string passwd = dir() + "/passwd";
-    const std::string with_passwd = "mount --bind \"$0\" /etc/passwd && exec \"$1\"";
+    const std::string with_passwd =
+        "mount --bind \"$0\" /etc/passwd && "
+        "exec setpriv --reuid=65534 --regid=65534 --clear-groups \"$1\"";
+    fs::permissions(dir(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
 
     const struct {
         const char* what;
@@ -217,8 +221,10 @@ TEST_F(LauncherE2E, UnusualEnvironmentsStillStartTheClient) {
         }
         fs::create_directories(c.home);
         homes_.push_back(c.home);
-        WriteFile(passwd, "u:x:" + std::to_string(getuid()) + ":" + std::to_string(getgid()) +
-                              "::" + c.home + ":/bin/sh\n");
+        if (c.passwd_home) {
+            ASSERT_EQ(chown(c.home.c_str(), 65534, 65534), 0);
+            WriteFile(passwd, "u:x:65534:65534::" + c.home + ":/bin/sh\n");
+        }
         const std::string launcher = c.root + "/bin/launcher";
         const RunResult r = c.passwd_home
                                 ? RunProgram("/usr/bin/unshare",

@@ -2,12 +2,15 @@
 // same user, opens the log, installs the user's language and runs the
 // controller until it ends the event loop.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +21,6 @@
 #include <QTranslator>
 
 #include "TeskLocale.h"
-#include "file/file-op.h"
 #include "launcher.h"
 #include "log.h"
 #include "nimbra-service.h"
@@ -54,6 +56,17 @@ QByteArray ExecutableFolder() {
     const QByteArray folder = CleanPath(QByteArray(exe) + "/..");
     free(exe);
     return folder;
+}
+
+// mkdir -p on bytes; another launcher making the same folders at the same
+// time is no failure.
+bool MakeFolders(const std::string& path) {
+    for (size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
+        if (mkdir(path.substr(0, at).c_str(), 0777) != 0 && errno != EEXIST) return false;
+        if (at == std::string::npos) break;
+    }
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 // Environment set for the toolkit alone while the application object is
@@ -131,7 +144,7 @@ void initialize_resources(const char* bin) {
 void initialize_logger() {
     const ustring level_path = Service::GetRootNimbraInstallPath() + "/log/launcher.debug";
     const ustring log_folder = Service::GetUserNimbraInstallPath() + "/log";
-    if (FSMKDir(log_folder, true) != 0) return;
+    if (!MakeFolders(log_folder.c_str())) return;
     Logger::Initialize(Logger::FILE_LOGGER, log_folder + "/launcher.log", level_path, 50);
 }
 

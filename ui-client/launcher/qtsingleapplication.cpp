@@ -8,7 +8,6 @@
 
 #include <cstring>
 
-#include "file/file-op.h"
 #include "log.h"
 #include "nimbra-service.h"
 
@@ -41,7 +40,8 @@ bool QtSingleApplication::isRunning() {
     m_checked = true;
 
     const ustring path = lockFilePath();
-    FSMKDir(Service::GetUserNimbraInstallPath(), true);
+    // The home exists by now: the log's set-up made it if needed.
+    mkdir(Service::GetUserNimbraInstallPath().c_str(), 0777);
     // Open for writing, which NFS needs for an exclusive lock, and without
     // blocking: a FIFO put in its place must not hold the start.
     const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);

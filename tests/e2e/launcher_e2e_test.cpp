@@ -80,6 +80,33 @@ TEST_F(LauncherE2E, DamagedPackageLeavesTheOldCopyInPlace) {
               "start build_version=100\nstart build_version=100\n");
 }
 
+// Another user who holds a lock file of his own in the user folder neither
+// blocks the launcher nor passes for a running instance.
+TEST_F(LauncherE2E, LockHeldByAnotherUserDoesNotBlock) {
+    Publish(100);
+    const std::string lock = home() + "/.NimbraBackup/launcher.lock";
+    WriteFile(lock, "", 0666);
+    ASSERT_EQ(chown(lock.c_str(), 65534, 65534), 0);
+    fs::permissions(dir(), fs::perms::owner_all | fs::perms::others_exec);
+    const pid_t holder = Start("/usr/bin/setpriv",
+                               {"--reuid=65534", "--regid=65534", "--clear-groups",
+                                "/usr/bin/flock", lock, "/bin/sleep", "60"},
+                               {}, dir(), dir() + "/holder.out", dir() + "/holder.err");
+    for (int i = 0;
+         i < 500 && RunProgram("/usr/bin/flock", {"-n", lock, "true"}, {}, dir()).status == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+
+    const RunResult r = Launch();
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(ReadFile(home() + "/.NimbraBackup/starts.log"), "start build_version=100\n");
+    EXPECT_TRUE(
+        InOrder(log(), {"[WARNING] qtsingleapplication(", "cannot take the instance lock '" + lock +
+                                                              "' (not a regular file of "
+                                                              "this user)"}));
+    kill(holder, SIGKILL);
+    Wait(holder, 10);
+}
+
 TEST_F(LauncherE2E, SecondInstanceExitsAtOnceWhileTheFirstIsBusy) {
     Publish(100);
     const std::string hold = dir() + "/hold";

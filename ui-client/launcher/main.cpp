@@ -98,9 +98,9 @@ public:
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM_PLUGIN_PATH") &&
             !QFileInfo(plugins + "/platforms").isDir()) {
             const QByteArray folder = ExecutableFolder();
-            const QByteArray own = CleanPath(folder + "/../lib/plugins/platforms");
-            if (!folder.isEmpty() && QFileInfo(ToolkitPath(own)).isDir()) {
-                qputenv("QT_QPA_PLATFORM_PLUGIN_PATH", QFile::encodeName(ToolkitPath(own)));
+            const QString own = ToolkitPath(CleanPath(folder + "/../lib/plugins/platforms"));
+            if (!folder.isEmpty() && QFileInfo(own).isDir()) {
+                qputenv("QT_QPA_PLATFORM_PLUGIN_PATH", QFile::encodeName(own));
                 plugin_path_set_ = true;
             }
         }
@@ -120,7 +120,7 @@ public:
         Logger::LogMsg(Logger::L_WARNING, kComponent,
                        "[WARNING] main(%d): no display could be opened (platforms '%s'), "
                        "preparing the client without a window\n",
-                       __LINE__, had_platform_ ? user_platform_.constData() : "default");
+                       __LINE__, user_platform_.isEmpty() ? "default" : user_platform_.constData());
     }
 
 private:

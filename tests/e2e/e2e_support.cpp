@@ -25,7 +25,7 @@ Package SampleClient(int build, int fillers) {
     e.push_back({"bin/nimbra-backup-ui",
                  "#!/bin/sh\n"
                  "# Sample client: records its pid and runs until SIGTERM.\n"
-                 "dir=\"$HOME/.NimbraBackup\"\n"
+                 "dir=$(cd \"$(dirname \"$0\")/../..\" && pwd)\n"
                  "echo \"pid=$$\" > \"$dir/ui.pid\"\n"
                  "trap 'exit 0' TERM\n"
                  "while :; do sleep 1 & wait $!; done\n",
@@ -38,8 +38,7 @@ Package SampleClient(int build, int fillers) {
                  "  n=0; while [ ! -e \"$NIMBRA_TEST_HOLD\" ] && [ $n -lt 300 ]; do sleep 0.1; "
                  "n=$((n+1)); done\n"
                  "fi\n"
-                 "echo \"start $(grep build_version \"$app/INFO\")\" >> "
-                 "\"$HOME/.NimbraBackup/starts.log\"\n"
+                 "echo \"start $(grep build_version \"$app/INFO\")\" >> \"$app/../starts.log\"\n"
                  "\"$app/bin/nimbra-backup-ui\" </dev/null >/dev/null 2>&1 &\n"
                  "exit 0\n",
                  0755});

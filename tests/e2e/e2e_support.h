@@ -24,7 +24,8 @@ using nimbra_test::WritePackage;
 // executable (records its pid in ui.pid, runs until SIGTERM), the start
 // script (starts the client in the background and notes each start in
 // starts.log; with NIMBRA_TEST_HOLD set it first waits for that file), and
-// `fillers` small data files.
+// `fillers` small data files. Both scripts find the user folder from their
+// own path, not from HOME, which the launcher may have been started without.
 Package SampleClient(int build, int fillers = 3);
 
 struct RunResult {

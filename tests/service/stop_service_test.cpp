@@ -1,12 +1,14 @@
 // Stopping the user's running client through its pid file: real processes,
 // real signals, and processes the pid file names that must be left alone.
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "linux/linux-service.h"
@@ -25,8 +27,12 @@ protected:
 
     // Starts argv (by default the client from the app folder) and waits
     // until it has written its pid, so that its signal handling is set up.
-    pid_t StartClient(bool ignore_term, std::vector<std::string> argv = {}, std::string cwd = "") {
-        WriteFile(app() + "/bin/nimbra-backup-ui", ClientScript(ignore_term), 0755);
+    // A non-empty shebang replaces the script's "#!/bin/sh" line.
+    pid_t StartClient(bool ignore_term, std::vector<std::string> argv = {}, std::string cwd = "",
+                      const std::string& shebang = "") {
+        std::string script = ClientScript(ignore_term);
+        if (!shebang.empty()) script.replace(0, script.find('\n'), shebang);
+        WriteFile(app() + "/bin/nimbra-backup-ui", script, 0755);
         if (argv.empty()) argv = {app() + "/bin/nimbra-backup-ui"};
         const pid_t pid = Spawn(argv, cwd);
         EXPECT_GT(pid, 0);
@@ -52,16 +58,19 @@ TEST_F(StopTest, ClientThatEndsOnTermIsStoppedWithoutKill) {
         const char* how;
         std::vector<std::string> argv;
         std::string cwd;
+        std::string shebang;
     } cases[] = {
-        {"script run through its #! line", {}, ""},
+        {"script run through its #! line", {}, "", ""},
         {"relative script after interpreter options",
          {"/bin/sh", "-e", "bin/nimbra-backup-ui"},
-         app()},
+         app(),
+         ""},
+        {"script whose #! line names env", {}, "", "#!/usr/bin/env sh"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
         Mark();
-        const pid_t pid = StartClient(false, c.argv, c.cwd);
+        const pid_t pid = StartClient(false, c.argv, c.cwd, c.shebang);
         const double took = TimedStop();
         const int status = Reap(pid, 2000);
         ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
@@ -159,6 +168,49 @@ TEST_F(StopTest, PidFileThatNamesNoProcessSignalsNothing) {
         else
             EXPECT_TRUE(InOrder(logSinceMark(), {c.record}));
     }
+    // Pid files that are not a small regular file are not read (a FIFO would
+    // block for ever, /dev/zero spin, a huge file be read whole), even when
+    // they name the live client.
+    const pid_t client = StartClient(false);
+    const std::string names_client = "pid=" + std::to_string(client) + "\n";
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        std::string record;
+    } odd[] = {
+        {"a FIFO", [&] { ASSERT_EQ(mkfifo(pid_file.c_str(), 0644), 0); },
+         "[NOTE] linux/linux-service(%d): pid file '" + pid_file +
+             "' is not a regular file, nothing to stop"},
+        {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", pid_file); },
+         "[NOTE] linux/linux-service(%d): pid file '" + pid_file +
+             "' is not a regular file, nothing to stop"},
+        {"a link to a pid file",
+         [&] {
+             WriteFile(pid_file + ".real", names_client);
+             fs::create_symlink(pid_file + ".real", pid_file);
+         },
+         "[NOTE] linux/linux-service(%d): pid file '" + pid_file +
+             "' is not a regular file, nothing to stop"},
+        {"100 MB naming the client",
+         [&] {
+             WriteFile(pid_file, names_client);
+             fs::resize_file(pid_file, 100 << 20);
+         },
+         "[NOTE] linux/linux-service(%d): pid file '" + pid_file +
+             "' is larger than 4096 bytes, nothing to stop"},
+    };
+    for (const auto& c : odd) {
+        SCOPED_TRACE(c.what);
+        fs::remove(pid_file);
+        c.make();
+        Mark();
+        TimedStop();
+        EXPECT_TRUE(InOrder(logSinceMark(), {c.record}));
+        EXPECT_EQ(Reap(client, 0), -1) << "the client was stopped";
+    }
+    kill(client, SIGKILL);
+    Reap(client, 2000);
+
     // A pid that no process has any more: nothing logged, no wait.
     WriteFile(pid_file, "pid=" + std::to_string(gone) + "\n");
     Mark();
@@ -171,6 +223,7 @@ TEST_F(StopTest, PidFileThatNamesNoProcessSignalsNothing) {
 
 TEST_F(StopTest, LiveProcessThatIsNotTheClientKeepsRunning) {
     WriteFile(app() + "/INFO", "[Version]\nbuild_version=1\n");
+    WriteFile(app() + "/package/start-stop", "#!/bin/sh\nexit 0\n", 0755);
     WriteFile(app() + "_tmp/bin/nimbra-backup-ui", ClientScript(false), 0755);
     const struct {
         const char* what;
@@ -180,6 +233,9 @@ TEST_F(StopTest, LiveProcessThatIsNotTheClientKeepsRunning) {
         {"another program", {"/bin/sleep", "30"}, false},
         {"a viewer of a file in the app folder",
          {"/usr/bin/tail", "-n0", "-f", app() + "/INFO"},
+         false},
+        {"a viewer of the start script",
+         {"/usr/bin/tail", "-n0", "-f", app() + "/package/start-stop"},
          false},
         {"a client in a folder that only starts like the app folder",
          {app() + "_tmp/bin/nimbra-backup-ui"},

@@ -1,9 +1,15 @@
 #include "launcher.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <climits>
 
 #include "adapter.h"
@@ -13,7 +19,19 @@
 
 namespace {
 const char kComponent[] = "launcher_debug";
+
+// The image at path, read through a descriptor: the path is bytes, which
+// the toolkit's text form of a file name may not keep.
+QIcon IconAt(const ustring& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0) close(fd);
+        return QIcon();
+    }
+    return QIcon(QPixmap::fromImage(QImageReader(&file).read()));
 }
+}  // namespace
 
 HandlerThread::HandlerThread() = default;
 
@@ -30,11 +48,9 @@ void HandlerThread::run() {
 
 ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, Qt::WindowFlags()) {
     QFont font(QStringLiteral("Arial"), -1, -1, false);
-    const QString icon_path =
-        QString::fromUtf8(Service::GetRootNimbraResourceInstallPath().c_str()) +
-        QStringLiteral("/images/ico_72_nimbra.png");
     setWindowTitle(StrTable::LoadStr(StrTable::app_name));
-    setWindowIcon(QIcon(icon_path));
+    setWindowIcon(
+        IconAt(Service::GetRootNimbraResourceInstallPath() + "/images/ico_72_nimbra.png"));
     setWindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
     setValue(0);
     setRange(0, 100);

@@ -1,9 +1,16 @@
 // The launcher's entry: prepares the process, refuses to run twice for the
 // same user, opens the log, installs the user's language and runs the
 // controller until it ends the event loop.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,32 +33,73 @@ namespace {
 
 const char kComponent[] = "launcher_debug";
 
+// Qt takes paths as text and loses bytes that are not valid in the locale's
+// encoding. A path that does not survive that is handed over as the /proc
+// name of a descriptor opened on it (plain ASCII), kept open for the
+// process's lifetime since Qt loads plug-ins lazily.
+QString ToolkitPath(const QByteArray& path) {
+    const QString text = QFile::decodeName(path);
+    if (QFile::encodeName(text) == path) return text;
+    const int fd = open(path.constData(), O_PATH | O_CLOEXEC);
+    return fd < 0 ? text : QStringLiteral("/proc/self/fd/") + QString::number(fd);
+}
+
+// QDir::cleanPath on bytes: Latin-1 maps every byte to one character and back.
+QByteArray CleanPath(const QByteArray& path) {
+    return QDir::cleanPath(QString::fromLatin1(path)).toLatin1();
+}
+
+// The folder of the running executable, links resolved, as bytes.
+QByteArray ExecutableFolder() {
+    char* exe = realpath("/proc/self/exe", nullptr);
+    if (exe == nullptr) return QByteArray();
+    const QByteArray folder = CleanPath(QByteArray(exe) + "/..");
+    free(exe);
+    return folder;
+}
+
+// mkdir -p on bytes; another launcher making the same folders at the same
+// time is no failure.
+bool MakeFolders(const std::string& path) {
+    for (size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
+        if (mkdir(path.substr(0, at).c_str(), 0777) != 0 && errno != EEXIST) return false;
+        if (at == std::string::npos) break;
+    }
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 // Environment set for the toolkit alone while the application object is
 // built, then taken back so that the client started later inherits the
 // user's own environment.
 class ToolkitEnvironment {
 public:
-    // Without a reachable display the toolkit's default platform aborts the
-    // process before the user's client is started: unless the user chose a
-    // platform, try the usual one and fall back to offscreen. And a program
+    // The window is an extra: whatever platform list the user set (or the
+    // usual one when none), offscreen is tried last, so that the toolkit
+    // never aborts before the user's client is started. And a program
     // started by its bare name (found through PATH) looks for its plug-ins
     // relative to the working folder, where there are none: then take the
     // platform plug-ins from the root the executable really lies in.
     // Call after the library path is set, before the application object.
     void Prepare() {
-        const QString plugins = QCoreApplication::libraryPaths().value(0);
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        user_platform_ = qgetenv("QT_QPA_PLATFORM");
+        had_platform_ = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+        QByteArray list = user_platform_;
+        if (list.isEmpty()) {
             const bool wayland_only = qEnvironmentVariableIsEmpty("DISPLAY") &&
                                       !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-            qputenv("QT_QPA_PLATFORM", wayland_only ? "wayland;xcb;offscreen" : "xcb;offscreen");
+            list = wayland_only ? "wayland;xcb" : "xcb";
+        }
+        if (!list.toLower().split(';').contains("offscreen")) {
+            qputenv("QT_QPA_PLATFORM", list + ";offscreen");
             platform_fallback_ = true;
         }
+        const QString plugins = QCoreApplication::libraryPaths().value(0);
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM_PLUGIN_PATH") &&
             !QFileInfo(plugins + "/platforms").isDir()) {
-            const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-            const QString own =
-                QDir::cleanPath(QFileInfo(exe).absolutePath() + "/../lib/plugins/platforms");
-            if (!exe.isEmpty() && QFileInfo(own).isDir()) {
+            const QByteArray folder = ExecutableFolder();
+            const QString own = ToolkitPath(CleanPath(folder + "/../lib/plugins/platforms"));
+            if (!folder.isEmpty() && QFileInfo(own).isDir()) {
                 qputenv("QT_QPA_PLATFORM_PLUGIN_PATH", QFile::encodeName(own));
                 plugin_path_set_ = true;
             }
@@ -59,14 +107,25 @@ public:
     }
 
     void Restore() {
-        if (platform_fallback_) qunsetenv("QT_QPA_PLATFORM");
+        if (platform_fallback_ && had_platform_) qputenv("QT_QPA_PLATFORM", user_platform_);
+        if (platform_fallback_ && !had_platform_) qunsetenv("QT_QPA_PLATFORM");
         if (plugin_path_set_) qunsetenv("QT_QPA_PLATFORM_PLUGIN_PATH");
     }
 
-    // Whether the platform list was ours (the user set none).
-    bool platform_fallback() const { return platform_fallback_; }
+    // Logs, at the default threshold, that no platform but the offscreen
+    // one added as the last resort could be opened.
+    void LogFallback() const {
+        if (!platform_fallback_ || QGuiApplication::platformName() != QLatin1String("offscreen"))
+            return;
+        Logger::LogMsg(Logger::L_WARNING, kComponent,
+                       "[WARNING] main(%d): no display could be opened (platforms '%s'), "
+                       "preparing the client without a window\n",
+                       __LINE__, user_platform_.isEmpty() ? "default" : user_platform_.constData());
+    }
 
 private:
+    QByteArray user_platform_;
+    bool had_platform_ = false;
     bool platform_fallback_ = false;
     bool plugin_path_set_ = false;
 };
@@ -76,16 +135,16 @@ private:
 void initialize_resources(const char* bin) {
     setlocale(LC_ALL, "");
     qInitResources_texts();
-    const QString plugins = QDir::cleanPath(QString::fromLocal8Bit(bin) + "/../../lib/plugins");
-    QCoreApplication::setLibraryPaths(QStringList{plugins});
-    printf("lib path = '%s'\n", plugins.toLocal8Bit().constData());
+    const QByteArray plugins = CleanPath(QByteArray(bin) + "/../../lib/plugins");
+    QCoreApplication::setLibraryPaths(QStringList{ToolkitPath(plugins)});
+    printf("lib path = '%s'\n", plugins.constData());
     fflush(stdout);
 }
 
 void initialize_logger() {
     const ustring level_path = Service::GetRootNimbraInstallPath() + "/log/launcher.debug";
     const ustring log_folder = Service::GetUserNimbraInstallPath() + "/log";
-    if (!QDir().mkpath(QString::fromUtf8(log_folder.c_str()))) return;
+    if (!MakeFolders(log_folder.c_str())) return;
     Logger::Initialize(Logger::FILE_LOGGER, log_folder + "/launcher.log", level_path, 50);
 }
 
@@ -108,13 +167,7 @@ int main(int argc, char** argv) {
                        "[DEBUG] main(%d): app has already launched, return\n", __LINE__);
         return 0;
     }
-    if (toolkit_env.platform_fallback() &&
-        QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        Logger::LogMsg(Logger::L_NOTICE, kComponent,
-                       "[NOTE] main(%d): no display could be opened, preparing the client "
-                       "without a window\n",
-                       __LINE__);
-    }
+    toolkit_env.LogFallback();
 
     std::unique_ptr<QTranslator> translator(new QTranslator(nullptr));
     if (translator->load(getCurrentLanguageFileName(), QString(), QString(), QString()) &&

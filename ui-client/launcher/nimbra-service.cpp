@@ -1,12 +1,14 @@
 #include "nimbra-service.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QString>
 #include <cerrno>
@@ -15,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "extractor.h"
 #include "file/file-op.h"
@@ -211,12 +214,62 @@ void Service::SetTimeout(int t) {
     timeout = t;
 }
 
-ustring Service::GetUserInstallPath() {
-    return ToUstring(QDir::homePath());
+namespace {
+
+std::string BytesOf(const char* s) {
+    return s != nullptr ? std::string(s) : std::string();
 }
 
+// QDir::cleanPath on bytes: Latin-1 maps every byte to one character and back.
+std::string CleanPath(const std::string& path) {
+    return QDir::cleanPath(QString::fromLatin1(path.data(), static_cast<int>(path.size())))
+        .toLatin1()
+        .toStdString();
+}
+
+// The home folder of uid in the password database; empty when it has none.
+std::string PasswordHome(uid_t uid) {
+    long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+    for (size = size > 0 ? size : 4096; size <= (1 << 20); size *= 2) {
+        std::vector<char> buf(static_cast<size_t>(size));
+        struct passwd pw, *found = nullptr;
+        const int r = getpwuid_r(uid, &pw, buf.data(), buf.size(), &found);
+        if (r == 0) return found != nullptr ? BytesOf(found->pw_dir) : std::string();
+        if (r != ERANGE) break;
+    }
+    return std::string();
+}
+
+// The target of the link at path; empty when it cannot be read whole.
+std::string ReadLinkBytes(const char* path) {
+    std::vector<char> buf(PATH_MAX);
+    const ssize_t n = readlink(path, buf.data(), buf.size());
+    if (n <= 0 || static_cast<size_t>(n) >= buf.size()) return std::string();
+    return std::string(buf.data(), static_cast<size_t>(n));
+}
+
+}  // namespace
+
+// HOME as the bytes it holds, cleaned as the toolkit cleaned it. Unset or
+// empty, the toolkit would answer "/": the home of the real user id in the
+// password database is taken instead ("/" only when it has none).
+ustring Service::GetUserInstallPath() {
+    std::string home = BytesOf(getenv("HOME"));
+    if (home.empty()) home = PasswordHome(getuid());
+    if (home.empty()) home = "/";
+    return ustring(CleanPath(home));
+}
+
+// The parent of the folder that holds the running executable, from the
+// kernel's record of it (links resolved), as bytes.
 ustring Service::GetRootNimbraInstallPath() {
-    return ToUstring(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" + ".."));
+    std::string exe = ReadLinkBytes("/proc/self/exe");
+    static const std::string kDeleted = " (deleted)";  // replaced since it started
+    if (exe.size() > kDeleted.size() &&
+        exe.compare(exe.size() - kDeleted.size(), kDeleted.size(), kDeleted) == 0)
+        exe.resize(exe.size() - kDeleted.size());
+    if (exe.empty()) exe = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    return ustring(CleanPath(exe + "/../.."));
 }
 
 ustring Service::GetRootNimbraResourceInstallPath() {

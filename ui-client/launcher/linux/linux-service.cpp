@@ -1,16 +1,17 @@
 #include "linux/linux-service.h"
 
+#include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
-#include <QProcess>
-#include <QString>
-#include <QStringList>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <string>
 #include <vector>
@@ -59,19 +60,60 @@ bool IsWithin(const std::string& folder, const std::string& path) {
     return path.size() == folder.size() || folder.back() == '/' || path[folder.size()] == '/';
 }
 
-// The command line of the process in /proc/<pid>, one element per argument.
+// Up to limit bytes of the file at path, opened without blocking (a FIFO
+// or a device in its place must not hold the caller) and read only when it
+// is a regular file; false otherwise. *whole tells whether that was all.
+bool ReadHead(const std::string& path, size_t limit, std::string* head, bool* whole = nullptr) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st;
+    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    head->clear();
+    while (ok && head->size() <= limit) {
+        char buf[4096];
+        const ssize_t n = read(fd, buf, std::min(sizeof(buf), limit + 1 - head->size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        head->append(buf, static_cast<size_t>(n));
+    }
+    close(fd);
+    if (whole != nullptr) *whole = head->size() <= limit;
+    if (head->size() > limit) head->resize(limit);
+    return ok;
+}
+
+// The command line of the process in /proc/<pid>, one element per argument
+// (read up to a bound: only its first arguments matter).
 std::vector<std::string> CommandLine(const std::string& proc) {
-    std::ifstream in(proc + "/cmdline", std::ios::binary);
+    std::string text;
     std::vector<std::string> args;
-    std::string arg;
-    while (std::getline(in, arg, '\0')) args.push_back(arg);
+    if (!ReadHead(proc + "/cmdline", 65536, &text)) return args;
+    for (size_t at = 0; at < text.size();) {
+        const size_t end = std::min(text.find('\0', at), text.size());
+        args.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
     return args;
 }
 
-// The script that an interpreter runs: the first argument after the
-// interpreter's own options, resolved against the process's working folder.
-// Only a file that starts with "#!" counts, so that a viewer or an editor
-// opened on some file of the folder is not taken for the client.
+// The resolved executable of the process in /proc/<pid>; one replaced or
+// removed since it started keeps its old path.
+std::string ExecutableOf(const std::string& proc) {
+    std::string exe = ReadLink(proc + "/exe");
+    static const std::string kDeleted = " (deleted)";
+    if (exe.size() > kDeleted.size() &&
+        exe.compare(exe.size() - kDeleted.size(), kDeleted.size(), kDeleted) == 0)
+        exe.resize(exe.size() - kDeleted.size());
+    const std::string resolved = exe.empty() ? std::string() : RealPath(exe);
+    return resolved.empty() ? exe : resolved;
+}
+
+// The file an interpreter runs: the first argument after the interpreter's
+// own options that names an existing file, resolved against the process's
+// working folder.
 std::string ScriptOf(const std::string& proc) {
     const std::vector<std::string> args = CommandLine(proc);
     for (size_t i = 1; i < args.size(); ++i) {
@@ -83,13 +125,106 @@ std::string ScriptOf(const std::string& proc) {
             script = cwd + "/" + script;
         }
         script = RealPath(script);
-        if (script.empty()) return std::string();
-        std::ifstream in(script, std::ios::binary);
-        char magic[2] = {0, 0};
-        in.read(magic, 2);
-        return magic[0] == '#' && magic[1] == '!' ? script : std::string();
+        if (!script.empty()) return script;
     }
     return std::string();
+}
+
+// The program a bare name runs through PATH, resolved; empty if none.
+std::string FindInPath(const std::string& name) {
+    const char* path = getenv("PATH");
+    std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
+    for (size_t at = 0; at <= dirs.size();) {
+        const size_t end = std::min(dirs.find(':', at), dirs.size());
+        const std::string candidate = dirs.substr(at, end - at) + "/" + name;
+        if (access(candidate.c_str(), X_OK) == 0) return RealPath(candidate);
+        at = end + 1;
+    }
+    return std::string();
+}
+
+// The resolved interpreter that the "#!" line of the regular file at script
+// names, looked up through PATH behind env ("#!/usr/bin/env sh"); empty for
+// anything else.
+std::string InterpreterOf(const std::string& script) {
+    struct stat st;
+    std::string line;
+    // The kernel reads at most 256 bytes of it.
+    if (stat(script.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || !ReadHead(script, 256, &line) ||
+        line.compare(0, 2, "#!") != 0)
+        return std::string();
+    line = line.substr(2, line.find('\n') - 2);  // npos - 2 still takes the rest
+    std::vector<std::string> words;
+    for (size_t at = 0; at < line.size();) {
+        at = line.find_first_not_of(" \t", at);
+        if (at == std::string::npos) break;
+        const size_t end = std::min(line.find_first_of(" \t", at), line.size());
+        words.push_back(line.substr(at, end - at));
+        at = end;
+    }
+    if (words.empty()) return std::string();
+    const std::string interpreter = RealPath(words[0]);
+    if (interpreter.empty() || interpreter.substr(interpreter.rfind('/') + 1) != "env")
+        return interpreter;
+    for (size_t i = 1; i < words.size(); ++i) {
+        if (words[i][0] == '-') continue;
+        return words[i].find('/') != std::string::npos ? RealPath(words[i]) : FindInPath(words[i]);
+    }
+    return std::string();
+}
+
+// The pid file is input: it is read only when it is a regular file of at
+// most this many bytes.
+const size_t kMaxPidFileSize = 4096;
+
+enum class PidFile { kNoPid, kPid };
+
+// The last value of "pid" in the pid file at path, under the grammar of
+// Config; anything that keeps it from naming a process is logged.
+PidFile ReadPidValue(const ustring& path, ustring* value) {
+    std::string text;
+    bool whole = false;
+    if (!ReadHead(path.c_str(), kMaxPidFileSize, &text, &whole)) {
+        struct stat st;
+        if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            Logger::LogMsg(Logger::L_NOTICE, kComp,
+                           "[NOTE] linux/linux-service(%d): pid file '%s' is not a regular file, "
+                           "nothing to stop\n",
+                           __LINE__, path.c_str());
+        } else {
+            Logger::LogMsg(
+                Logger::L_NOTICE, kComp,
+                "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
+                __LINE__, path.c_str());
+        }
+        return PidFile::kNoPid;
+    }
+    if (!whole) {
+        Logger::LogMsg(Logger::L_NOTICE, kComp,
+                       "[NOTE] linux/linux-service(%d): pid file '%s' is larger than %d bytes, "
+                       "nothing to stop\n",
+                       __LINE__, path.c_str(), static_cast<int>(kMaxPidFileSize));
+        return PidFile::kNoPid;
+    }
+    Config config;
+    ustring pid;
+    for (size_t at = 0; at < text.size();) {
+        const size_t end = std::min(text.find('\n', at), text.size());
+        std::string line = text.substr(at, end - at);
+        at = end + 1;
+        ustring key, v;
+        const int rc = config.parse(&line[0], static_cast<int>(line.size()), key, v);
+        if (rc == 0 && key == ustring("pid")) pid = v;
+        if (rc == 2) {
+            Logger::LogMsg(
+                Logger::L_NOTICE, kComp,
+                "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
+                __LINE__, path.c_str());
+            return PidFile::kNoPid;
+        }
+    }
+    *value = pid;
+    return pid.empty() ? PidFile::kNoPid : PidFile::kPid;
 }
 
 }  // namespace
@@ -168,22 +303,18 @@ int LinuxService::HandlePackageUpgrade() {
     return -1;
 }
 
+// A viewer or an editor opened on a file of the app folder, even on the
+// start script, is not the client: a script counts only when the process's
+// executable is the interpreter that the script's "#!" line names.
 bool LinuxService::IsUserClient(pid_t pid) const {
     const std::string folder = RealPath(per_user_install_path.c_str());
     if (folder.empty()) return false;
     const std::string proc = "/proc/" + std::to_string(pid);
-    std::string exe = ReadLink(proc + "/exe");
-    // An executable replaced or removed since it started keeps its old path.
-    static const std::string kDeleted = " (deleted)";
-    if (exe.size() > kDeleted.size() &&
-        exe.compare(exe.size() - kDeleted.size(), kDeleted.size(), kDeleted) == 0)
-        exe.resize(exe.size() - kDeleted.size());
-    if (!exe.empty()) {
-        const std::string resolved = RealPath(exe);
-        if (IsWithin(folder, resolved.empty() ? exe : resolved)) return true;
-    }
+    const std::string exe = ExecutableOf(proc);
+    if (exe.empty()) return false;
+    if (IsWithin(folder, exe)) return true;
     const std::string script = ScriptOf(proc);
-    return !script.empty() && IsWithin(folder, script);
+    return !script.empty() && IsWithin(folder, script) && InterpreterOf(script) == exe;
 }
 
 // The pid file is input: after a crash or a reboot it may name a process
@@ -199,16 +330,8 @@ void LinuxService::StopService() {
                        __LINE__, ui_pid_file.c_str());
         return;
     }
-    Config config;
-    if (config.read(ui_pid_file) < 0) {
-        Logger::LogMsg(
-            Logger::L_NOTICE, kComp,
-            "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n", __LINE__,
-            ui_pid_file.c_str());
-        return;
-    }
-    const ustring value = config["pid"];
-    if (value.empty()) return;
+    ustring value;
+    if (ReadPidValue(ui_pid_file, &value) != PidFile::kPid) return;
     pid_t pid = 0;
     if (!ParsePid(value, &pid)) {
         Logger::LogMsg(Logger::L_NOTICE, kComp,
@@ -254,10 +377,14 @@ void LinuxService::PostUpgrade() {
 }
 
 // The script is run as a program with one argument, so that a home folder
-// with a space in its path still starts the client.
+// with a space in its path still starts the client, and its path is passed
+// as the bytes it is, so that one that is not valid text does too.
 int LinuxService::LaunchPerUserBin() {
     const ustring start_script = per_user_install_path + "/package/start-stop";
-    QProcess::execute(QString::fromUtf8(start_script.c_str()),
-                      QStringList{QStringLiteral("start")});
+    char* argv[] = {const_cast<char*>(start_script.c_str()), const_cast<char*>("start"), nullptr};
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ) != 0) return 0;
+    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
     return 0;
 }

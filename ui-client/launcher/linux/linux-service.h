@@ -15,7 +15,9 @@ public:
 
     // SIGTERM, up to five one-second probes, then SIGKILL. Only a process
     // that IsUserClient() recognises is ever signalled; a pid file naming
-    // anything else (a stale pid, 0, a negative id) is logged and left.
+    // anything else (a stale pid, 0, a negative id) is logged and left. The
+    // pid file is read only when it is a regular file (not a link) of at
+    // most 4 KiB, without blocking; anything else names no process.
     void StopService() override;
     // ValidatePackage(), then stops an installed client, then
     // PrepareUserEnv(). 0 or -1; a package that fails the validation leaves
@@ -36,8 +38,10 @@ public:
     void LoadTargetVerInfo();
     void LoadSourceVerInfo();
 
-    // Whether pid runs the user's client: its executable, or the script that
-    // its interpreter runs, lies inside the app folder (links resolved).
+    // Whether pid runs the user's client: its executable lies inside the app
+    // folder, or it runs a script inside the app folder and its executable
+    // is the interpreter named on that script's "#!" line (links resolved,
+    // looked up through PATH behind env).
     bool IsUserClient(pid_t pid) const;
 };
 

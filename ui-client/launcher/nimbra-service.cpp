@@ -28,16 +28,18 @@ namespace {
 
 const char kComp[] = "service_debug";
 
-QString ToQString(const ustring& s) {
-    return QString::fromUtf8(s.c_str(), static_cast<int>(s.length()));
-}
+// An INFO file is a few lines; anything bigger is not one.
+const off_t kMaxVersionFileSize = 64 * 1024;
 
 ustring ToUstring(const QString& s) {
     return ustring(s.toUtf8().toStdString());
 }
 
 // Fills the fields of info whose keys the group "Version" of the INI file
-// at path holds; absent keys (or a missing file) leave their fields alone.
+// at path holds; absent keys (or a missing, oversized or special file) leave
+// their fields alone. The file is opened by its bytes and handed to the
+// toolkit through its descriptor, so a path that is not valid in the
+// locale's encoding (a Latin-1 home) is still read.
 void ReadVersionFile(const ustring& path, Service::VersionInfo& info) {
     static const struct {
         const char* key;
@@ -48,13 +50,20 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& info) {
         {"build_version", &Service::VersionInfo::build_version},
         {"icon_overlay_version", &Service::VersionInfo::icon_overlay_version},
     };
-    QSettings settings(ToQString(path), QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("Version"));
-    for (const auto& k : kKeys) {
-        const QString key = QString::fromLatin1(k.key);
-        if (settings.contains(key)) info.*k.field = ToUstring(settings.value(key).toString());
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat st;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxVersionFileSize) {
+        QSettings settings(QStringLiteral("/proc/self/fd/") + QString::number(fd),
+                           QSettings::IniFormat);
+        settings.beginGroup(QStringLiteral("Version"));
+        for (const auto& k : kKeys) {
+            const QString key = QString::fromLatin1(k.key);
+            if (settings.contains(key)) info.*k.field = ToUstring(settings.value(key).toString());
+        }
+        settings.endGroup();
     }
-    settings.endGroup();
+    close(fd);
 }
 
 // Runs sync on the folder at path: fsync makes its entries (renames, new

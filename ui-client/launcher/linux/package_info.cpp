@@ -1,10 +1,10 @@
 #include "linux/package_info.h"
 
-#include <QDir>
+#include "nimbra-service.h"
 
 PackageInfo::PackageInfo()
     : ImageFolder("/opt/Halvern/Nimbra/images"),
-      LogFolder(ustring(QDir::homePath().toUtf8().toStdString()) + "/.Nimbra"),
+      LogFolder(Service::GetUserInstallPath() + "/.Nimbra"),
       LogLevelPath("/opt/Halvern/Nimbra/log/launcher.debug"),
       PackagePath("/opt/Halvern/Nimbra/package/nimbra.hpk"),
       ConfigFolder("/opt/Halvern/Nimbra/conf") {}

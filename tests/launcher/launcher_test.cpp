@@ -63,7 +63,12 @@ public:
         last_failure = failure;
         return upgrade_result;
     }
-    void PostUpgrade() override { log_->Add("client started"); }
+    // Takes a moment, as a real start does: a message shown before the
+    // start ended would be seen first.
+    void PostUpgrade() override {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        log_->Add("client started");
+    }
 
 private:
     EventLog* log_;

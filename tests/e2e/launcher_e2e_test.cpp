@@ -228,6 +228,23 @@ TEST_F(LauncherE2E, StartedByItsBareNameStillStartsTheClient) {
     EXPECT_EQ(ReadFile(home() + "/.NimbraBackup/starts.log"), "start build_version=100\n");
 }
 
+// --help and --version answer and exit at once, among other arguments too:
+// no lock, no log, no extraction, no client.
+TEST_F(LauncherE2E, HelpAndVersionAnswerWithoutDoingAnything) {
+    Publish(100);
+    homes_.push_back(home());
+    for (const char* arg : {"--help", "--version"}) {
+        const RunResult r =
+            RunProgram(launcher(), {"--other", arg},
+                       {{"HOME", home().c_str()}, {"QT_QPA_PLATFORM", "offscreen"}}, dir(), 60);
+        EXPECT_EQ(r.status, 0) << arg;
+        EXPECT_EQ(r.out.rfind(arg[2] == 'h' ? "Usage: launcher" : "Nimbra Backup launcher 1.", 0),
+                  0u)
+            << r.out;
+        EXPECT_FALSE(Exists(home() + "/.NimbraBackup")) << arg;
+    }
+}
+
 }  // namespace
 
 namespace {

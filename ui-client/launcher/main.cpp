@@ -9,6 +9,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -130,6 +131,36 @@ private:
     bool plugin_path_set_ = false;
 };
 
+// --help and --version are answered before anything else runs: no lock, no
+// log, no extraction. Other arguments are ignored. True when one was answered.
+bool AnswerInformationRequest(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf(
+                "Usage: launcher [--help | --version]\n"
+                "Prepares your copy of Nimbra Backup, upgrading it to the installed version\n"
+                "when needed, and starts it.\n\n"
+                "  --help     show this help and exit\n"
+                "  --version  show the version and exit\n");
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Nimbra Backup launcher %s\n", NIMBRA_VERSION);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The names that docks and task bars match the window to its desktop entry
+// by (the X11 window class is the application name), and scaling on screens
+// of high resolution. Call before the application object is built.
+void SetApplicationIdentity() {
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setApplicationName(QStringLiteral(NIMBRA_DESKTOP_NAME));
+    QGuiApplication::setDesktopFileName(QStringLiteral(NIMBRA_DESKTOP_NAME));
+}
+
 }  // namespace
 
 void initialize_resources(const char* bin) {
@@ -153,6 +184,8 @@ QString getCurrentLanguageFileName() {
 }
 
 int main(int argc, char** argv) {
+    if (AnswerInformationRequest(argc, argv)) return 0;
+    SetApplicationIdentity();
     initialize_resources(argv[0]);
     ToolkitEnvironment toolkit_env;
     toolkit_env.Prepare();

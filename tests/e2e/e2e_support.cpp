@@ -39,6 +39,7 @@ Package SampleClient(int build, int fillers) {
                  "n=$((n+1)); done\n"
                  "fi\n"
                  "echo \"start $(grep build_version \"$app/INFO\")\" >> \"$app/../starts.log\"\n"
+                 "printf '%s' \"$HOME\" > \"$app/../client.home\"\n"
                  "\"$app/bin/nimbra-backup-ui\" </dev/null >/dev/null 2>&1 &\n"
                  "exit 0\n",
                  0755});

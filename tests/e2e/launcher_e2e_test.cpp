@@ -324,6 +324,8 @@ TEST_F(LauncherE2E, UnusualEnvironmentsStillStartTheClient) {
         const std::string user = c.home + "/.NimbraBackup";
         EXPECT_EQ(Tree(user + "/Nimbra.app"), PackageTree());
         EXPECT_EQ(ReadFile(user + "/starts.log"), "start build_version=100\n");
+        EXPECT_EQ(ReadFile(user + "/client.home"),
+                  c.home);  // the launcher's home, also without HOME
         EXPECT_TRUE(Alive(ClientPid(c.home)));
         const std::string log = ReadFile(user + "/log/launcher.log");
         if (c.record.empty())

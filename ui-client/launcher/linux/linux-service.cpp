@@ -382,8 +382,17 @@ void LinuxService::PostUpgrade() {
 int LinuxService::LaunchPerUserBin() {
     const ustring start_script = per_user_install_path + "/package/start-stop";
     char* argv[] = {const_cast<char*>(start_script.c_str()), const_cast<char*>("start"), nullptr};
+    // A launcher started without HOME (a service, some cron jobs) found the
+    // home in the password database: the client must use the same one.
+    std::vector<std::string> env_text;
+    for (char** e = environ; *e != nullptr; ++e)
+        if (strncmp(*e, "HOME=", 5) != 0) env_text.push_back(*e);
+    env_text.push_back(std::string("HOME=") + GetUserInstallPath().c_str());
+    std::vector<char*> env;
+    for (std::string& e : env_text) env.push_back(&e[0]);
+    env.push_back(nullptr);
     pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ) != 0) return 0;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv, env.data()) != 0) return 0;
     while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
     }
     return 0;

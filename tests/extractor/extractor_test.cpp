@@ -272,6 +272,16 @@ std::string Noise(size_t size) {
     return out;
 }
 
+// A package of a few large files moves the bar while each is written.
+TEST_F(ExtractorTest, LargeEntriesMoveTheBarWhileTheyAreWritten) {
+    std::string pkg = Package({File("a", Noise(3 << 20)), File("b", Noise(1 << 20))});
+    ASSERT_EQ(Extract(pkg, path("t")), 0) << Log();
+    ASSERT_GT(progress_.size(), 50u);
+    for (size_t i = 2; i < progress_.size(); ++i)
+        EXPECT_GT(progress_[i].second, progress_[i - 1].second);
+    EXPECT_EQ(progress_.back(), std::make_pair(100, 100));
+}
+
 TEST_F(ExtractorTest, CopyDataCopiesOneEntryAndReportsReadFailures) {
     struct ReadFree {
         void operator()(archive* a) const { archive_read_free(a); }

@@ -218,7 +218,8 @@ int ScanEntries(ChildChannel& channel, const ustring& source) {
 }
 
 // Extract's loop over the entries, reporting whole percentages of the bytes
-// (of the entries, when the package holds no data) as they change.
+// (of the entries, when the package holds no data) as they change, also
+// while a large entry is written.
 class EntryWriter {
 public:
     EntryWriter(ChildChannel& channel, const std::string& base, const PackageSummary& summary)
@@ -242,6 +243,8 @@ public:
                    source.c_str_utf8(), ErrorText(a.get()));
             return 1;
         }
+        reader_ = a.get();
+        archive_read_extract_set_progress_callback(a.get(), &EntryWriter::WhileWriting, this);
         for (;;) {
             archive_entry* entry = nullptr;
             const int r = NextHeader(channel_, a.get(), &entry);
@@ -281,6 +284,8 @@ private:
             }
             archive_entry_set_hardlink(entry, (base_ + "/" + hardlink).c_str());
         }
+        entry_start_ = archive_filter_bytes(a, 0);
+        entry_size_ = std::max<int64_t>(archive_entry_size(entry), 0);
         if (archive_read_extract2(a, entry, ext) != ARCHIVE_OK) {
             Report(channel_, Logger::L_ERR,
                    "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
@@ -297,27 +302,44 @@ private:
         return 0;
     }
 
+    // Called by libarchive for each block of the entry being written. The
+    // reader's position in the uncompressed stream, from the entry's start,
+    // is its data written so far (exactly so for tar and cpio), never more
+    // than the entry's size.
+    static void WhileWriting(void* self) {
+        EntryWriter* w = static_cast<EntryWriter*>(self);
+        const int64_t in_entry = archive_filter_bytes(w->reader_, 0) - w->entry_start_;
+        w->SendPercent(w->bytes_ + std::clamp<int64_t>(in_entry, 0, w->entry_size_));
+    }
+
     // Counts the entry and reports the percentage when it changed.
     int Done(archive_entry* entry) {
         ++entries_;
         bytes_ += std::max<int64_t>(archive_entry_size(entry), 0);
+        return SendPercent(bytes_) ? 0 : 1;
+    }
+
+    // Sends the percentage that bytes written make, when it changed. false
+    // when the parent no longer listens.
+    bool SendPercent(int64_t bytes) {
         const int64_t percent =
-            summary_.bytes > 0 ? std::min<int64_t>(bytes_, summary_.bytes) * 100 / summary_.bytes
+            summary_.bytes > 0 ? std::min<int64_t>(bytes, summary_.bytes) * 100 / summary_.bytes
             : summary_.entries > 0
                 ? std::min(entries_, summary_.entries) * int64_t{100} / summary_.entries
                 : 100;
-        if (percent != percent_) {
-            percent_ = percent;
-            if (!channel_.Send(kProgressRecord, std::to_string(percent))) return 1;
-        }
-        return 0;
+        if (percent == percent_) return true;
+        percent_ = percent;
+        return channel_.Send(kProgressRecord, std::to_string(percent));
     }
 
     ChildChannel& channel_;
     const std::string base_;
     const PackageSummary summary_;
+    archive* reader_ = nullptr;
     int entries_ = 0;
-    int64_t bytes_ = 0;
+    int64_t bytes_ = 0;  // of the entries done
+    int64_t entry_start_ = 0;
+    int64_t entry_size_ = 0;
     int64_t percent_ = 0;
 };
 

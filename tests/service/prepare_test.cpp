@@ -326,6 +326,22 @@ TEST_F(PrepareTest, CopyPath) {
     EXPECT_FALSE(Exists(dir() + "/src/share/again"));
 }
 
+// A start script that keeps the client in the foreground is left running
+// once the wait is over, so the launcher can still end.
+TEST_F(PrepareTest, StartScriptThatDoesNotEndIsNoLongerWaitedFor) {
+    Package pkg = new_;
+    for (auto& e : pkg)
+        if (e.path == "package/start-stop") e.content = "#!/bin/sh\nexec sleep 30\n";
+    WriteTree(app(), pkg);
+    struct ShortWait : LinuxService {
+        ShortWait() { start_script_wait_ms = 200; }
+    } s;
+    s.PostUpgrade();
+    EXPECT_TRUE(InOrder(log(), {"[WARNING] linux/linux-service(%d): '" + app() +
+                                "/package/start-stop' still runs after 0 s, no longer waiting "
+                                "for it"}));
+}
+
 TEST_F(PrepareTest, StartScriptRunsFromAHomeWithASpace) {
     const std::string spaced = dir() + "/my home";
     setenv("HOME", spaced.c_str(), 1);

@@ -392,8 +392,24 @@ int LinuxService::LaunchPerUserBin() {
     for (std::string& e : env_text) env.push_back(&e[0]);
     env.push_back(nullptr);
     pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv, env.data()) != 0) return 0;
-    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv, env.data()) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] linux/linux-service(%d): cannot run '%s': %s\n", __LINE__,
+                       start_script.c_str(), strerror(errno));
+        return 0;
+    }
+    // A start script that runs the client in the foreground would hold the
+    // launcher (and a failure it must still show) for ever: past the limit
+    // it is left running, as the client it may be.
+    for (int waited_ms = 0; waitpid(pid, nullptr, WNOHANG) == 0; waited_ms += 20) {
+        if (waited_ms >= start_script_wait_ms) {
+            Logger::LogMsg(Logger::L_WARNING, kComp,
+                           "[WARNING] linux/linux-service(%d): '%s' still runs after %d s, no "
+                           "longer waiting for it\n",
+                           __LINE__, start_script.c_str(), start_script_wait_ms / 1000);
+            break;
+        }
+        usleep(20 * 1000);
     }
     return 0;
 }

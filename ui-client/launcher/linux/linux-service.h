@@ -33,7 +33,8 @@ public:
 
     static LinuxService& GetInstace();
     bool PerUserBinPathExist();
-    // Runs the start script with the single argument "start"; always 0.
+    // Runs the start script with the single argument "start" and waits for
+    // it, start_script_wait_ms at most (then it is left running); always 0.
     int LaunchPerUserBin();
     void LoadTargetVerInfo();
     void LoadSourceVerInfo();
@@ -43,6 +44,9 @@ public:
     // is the interpreter named on that script's "#!" line (links resolved,
     // looked up through PATH behind env).
     bool IsUserClient(pid_t pid) const;
+
+protected:
+    int start_script_wait_ms = 120 * 1000;
 };
 
 #endif  // NIMBRA_LAUNCHER_LINUX_LINUX_SERVICE_H

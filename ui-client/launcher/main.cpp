@@ -50,15 +50,6 @@ QByteArray CleanPath(const QByteArray& path) {
     return QDir::cleanPath(QString::fromLatin1(path)).toLatin1();
 }
 
-// The folder of the running executable, links resolved, as bytes.
-QByteArray ExecutableFolder() {
-    char* exe = realpath("/proc/self/exe", nullptr);
-    if (exe == nullptr) return QByteArray();
-    const QByteArray folder = CleanPath(QByteArray(exe) + "/..");
-    free(exe);
-    return folder;
-}
-
 // mkdir -p on bytes; another launcher making the same folders at the same
 // time is no failure.
 bool MakeFolders(const std::string& path) {
@@ -98,9 +89,9 @@ public:
         const QString plugins = QCoreApplication::libraryPaths().value(0);
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM_PLUGIN_PATH") &&
             !QFileInfo(plugins + "/platforms").isDir()) {
-            const QByteArray folder = ExecutableFolder();
-            const QString own = ToolkitPath(CleanPath(folder + "/../lib/plugins/platforms"));
-            if (!folder.isEmpty() && QFileInfo(own).isDir()) {
+            const QString own = ToolkitPath(
+                QByteArray(Service::GetRootNimbraInstallPath().c_str()) + "/lib/plugins/platforms");
+            if (QFileInfo(own).isDir()) {
                 qputenv("QT_QPA_PLATFORM_PLUGIN_PATH", QFile::encodeName(own));
                 plugin_path_set_ = true;
             }

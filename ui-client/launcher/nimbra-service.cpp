@@ -249,14 +249,6 @@ std::string PasswordHome(uid_t uid) {
     return std::string();
 }
 
-// The target of the link at path; empty when it cannot be read whole.
-std::string ReadLinkBytes(const char* path) {
-    std::vector<char> buf(PATH_MAX);
-    const ssize_t n = readlink(path, buf.data(), buf.size());
-    if (n <= 0 || static_cast<size_t>(n) >= buf.size()) return std::string();
-    return std::string(buf.data(), static_cast<size_t>(n));
-}
-
 }  // namespace
 
 // HOME as the bytes it holds, cleaned as the toolkit cleaned it. Unset or
@@ -272,11 +264,7 @@ ustring Service::GetUserInstallPath() {
 // The parent of the folder that holds the running executable, from the
 // kernel's record of it (links resolved), as bytes.
 ustring Service::GetRootNimbraInstallPath() {
-    std::string exe = ReadLinkBytes("/proc/self/exe");
-    static const std::string kDeleted = " (deleted)";  // replaced since it started
-    if (exe.size() > kDeleted.size() &&
-        exe.compare(exe.size() - kDeleted.size(), kDeleted.size(), kDeleted) == 0)
-        exe.resize(exe.size() - kDeleted.size());
+    std::string exe = ExecutableOfProcess("/proc/self/exe");
     if (exe.empty()) exe = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
     return ustring(CleanPath(exe + "/../.."));
 }
@@ -528,6 +516,18 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest) {
     }
     FSCloseDir(handle);
     return result;
+}
+
+std::string ExecutableOfProcess(const std::string& proc_exe) {
+    std::vector<char> buf(PATH_MAX);
+    const ssize_t n = readlink(proc_exe.c_str(), buf.data(), buf.size());
+    if (n <= 0 || static_cast<size_t>(n) >= buf.size()) return std::string();
+    std::string exe(buf.data(), static_cast<size_t>(n));
+    static const std::string kDeleted = " (deleted)";
+    if (exe.size() > kDeleted.size() &&
+        exe.compare(exe.size() - kDeleted.size(), kDeleted.size(), kDeleted) == 0)
+        exe.resize(exe.size() - kDeleted.size());
+    return exe;
 }
 
 int BuildNumber(const ustring& text) {

@@ -40,7 +40,8 @@ bool QtSingleApplication::isRunning() {
     m_checked = true;
 
     const ustring path = lockFilePath();
-    // The home exists by now: the log's set-up made it if needed.
+    // The log's set-up normally made the user folder already, but a failed
+    // one did not.
     mkdir(Service::GetUserNimbraInstallPath().c_str(), 0777);
     // Open for writing, which NFS needs for an exclusive lock, and without
     // blocking: a FIFO put in its place must not hold the start.

@@ -102,11 +102,7 @@ std::vector<std::string> CommandLine(const std::string& proc) {
 // The resolved executable of the process in /proc/<pid>; one replaced or
 // removed since it started keeps its old path.
 std::string ExecutableOf(const std::string& proc) {
-    std::string exe = ReadLink(proc + "/exe");
-    static const std::string kDeleted = " (deleted)";
-    if (exe.size() > kDeleted.size() &&
-        exe.compare(exe.size() - kDeleted.size(), kDeleted.size(), kDeleted) == 0)
-        exe.resize(exe.size() - kDeleted.size());
+    const std::string exe = ExecutableOfProcess(proc + "/exe");
     const std::string resolved = exe.empty() ? std::string() : RealPath(exe);
     return resolved.empty() ? exe : resolved;
 }

@@ -417,7 +417,6 @@ void Extractor::SetSource(const ustring& s) {
 
 void Extractor::SetSummary(const PackageSummary& s) {
     summary = s;
-    scanned = true;
 }
 
 int Extractor::Scan(PackageSummary* out) {
@@ -544,7 +543,7 @@ int Extractor::Extract() {
     Notify_Adapter::GetInstance().UpdateDialogText(
         StrTable::LoadStr(StrTable::desc_nmbr_env_preparing));
     PackageSummary found;
-    if (!scanned && Scan(&found) != 0) return -1;
+    if (!summary && Scan(&found) != 0) return -1;
 
     std::string base;
     std::string resolve_error;
@@ -555,9 +554,9 @@ int Extractor::Extract() {
         return -1;
     }
     const ustring src = source;
-    const PackageSummary sum = summary;
+    const PackageSummary sum = *summary;
     const bool written = RunReader(
-        source, !unbounded, ExtractLimits(source, summary),
+        source, !unbounded, ExtractLimits(source, sum),
         [&](ChildChannel& c) { return EntryWriter(c, base, sum).Run(src); },
         [](char kind, const std::string& payload) {
             if (kind == kProgressRecord)

@@ -7,6 +7,7 @@
 #define NIMBRA_LAUNCHER_EXTRACTOR_H
 
 #include <cstdint>
+#include <optional>
 
 #include "ustring/ustring.h"
 
@@ -55,8 +56,7 @@ public:
 private:
     ustring target;
     ustring source;
-    PackageSummary summary;
-    bool scanned = false;
+    std::optional<PackageSummary> summary;  // of an earlier Scan
     bool unbounded = false;
 };
 

@@ -348,7 +348,7 @@ int Service::RecoverUnfinishedPreparation() {
 }
 
 int Service::ValidatePackage() {
-    package_validated = false;
+    package_summary.reset();
     last_failure = Failure::kOther;
     const ustring src = GetRootNimbraPackagePath();
     // A FIFO or a device would block the reader or never end.
@@ -391,7 +391,6 @@ int Service::ValidatePackage() {
         return -1;
     }
     package_summary = summary;
-    package_validated = true;
     last_failure = Failure::kNone;
     return 0;
 }
@@ -411,7 +410,7 @@ int Service::ExtractPackage() {
     Extractor extractor;
     extractor.SetSource(src);
     extractor.SetTarget(dst);
-    if (package_validated) extractor.SetSummary(package_summary);
+    if (package_summary) extractor.SetSummary(*package_summary);
     return extractor.Extract();
 }
 

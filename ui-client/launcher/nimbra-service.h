@@ -7,6 +7,7 @@
 #ifndef NIMBRA_LAUNCHER_NIMBRA_SERVICE_H
 #define NIMBRA_LAUNCHER_NIMBRA_SERVICE_H
 
+#include <optional>
 #include <string>
 
 #include "extractor.h"
@@ -88,9 +89,8 @@ protected:
 
     int timeout;
     Failure last_failure = Failure::kNone;
-    // What ValidatePackage's read found; valid while package_validated.
-    PackageSummary package_summary;
-    bool package_validated = false;
+    // What ValidatePackage's read found, once it passed.
+    std::optional<PackageSummary> package_summary;
     ustring per_user_install_path;
     VersionInfo target_version;
     VersionInfo source_version;

@@ -11,6 +11,7 @@
 # only a package's staging folder may receive them: the component is left out
 # of a plain `cmake --install`, and installing it without DESTDIR (which CPack
 # sets for its staging folder) stops with an error before anything is written.
+# nimbra_system_files(<install(FILES) arguments>) adds files to it.
 
 set(NIMBRA_DEB_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(NIMBRA_PACKAGE_ROOT /opt/Halvern/Nimbra)
@@ -20,17 +21,21 @@ set(NIMBRA_PACKAGE_ROOT /opt/Halvern/Nimbra)
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON CACHE BOOL "install and package without building all first")
 set(NIMBRA_DEB_MAINTAINER "Halvern Packaging <packaging@halvern.example>")
 
+# Every rule of the component is preceded by the check, with the same
+# component options, so that a rule can't install without its check.
+set(NIMBRA_SYSTEM_COMPONENT COMPONENT system EXCLUDE_FROM_ALL)
+set(NIMBRA_SYSTEM_CHECK "
+  if(\"\$ENV{DESTDIR}\" STREQUAL \"\")
+    message(FATAL_ERROR \"The component 'system' installs to /etc and /usr: \"
+      \"only into a package's staging folder (set DESTDIR), see scripts/package\")
+  endif()")
 macro(nimbra_system_files)
-  install(FILES ${ARGN} COMPONENT system EXCLUDE_FROM_ALL)
+  install(CODE "${NIMBRA_SYSTEM_CHECK}" ${NIMBRA_SYSTEM_COMPONENT})
+  install(FILES ${ARGN} ${NIMBRA_SYSTEM_COMPONENT})
 endmacro()
 
 function(nimbra_deb)
   cmake_parse_arguments(PARSE_ARGV 0 D "" "NAME;VERSION;TITLE;NOTICE;LINTIAN_OVERRIDES" "")
-  install(CODE "
-    if(\"\$ENV{DESTDIR}\" STREQUAL \"\")
-      message(FATAL_ERROR \"The component 'system' installs to /etc and /usr: \"
-        \"only into a package's staging folder (set DESTDIR), see scripts/package\")
-    endif()" COMPONENT system EXCLUDE_FROM_ALL)
 
   set(NIMBRA_DEB_NAME ${D_NAME})
   set(NIMBRA_DEB_VERSION ${D_VERSION})

@@ -773,6 +773,11 @@ TEST_F(ExtractorTest, TargetReachedThroughSymlinkWorksAndKeepsTheLink) {
     }
     EXPECT_EQ(LinkBody(path("homelink")), "real/home");
     EXPECT_EQ(LinkBody(path("home2")), path("homelink"));
+    // Entries are written from inside the target: a relative source still
+    // names a file of the caller's working folder.
+    ASSERT_EQ(Extract(fs::relative(pkg).string(), "rel/other"), 0) << Log();
+    EXPECT_EQ(ReadFile(path("rel/other/bin/nimbra-backup-ui")), "ui");
+    EXPECT_EQ(fs::current_path(), fs::path(path("")).parent_path());
 }
 
 }  // namespace

@@ -255,13 +255,7 @@ public:
     // (reported).
     int Run(const ustring& source, const ustring& target) {
         ArchiveReader a(archive_read_new());
-        DiskWriter ext(archive_write_disk_new());
-        if (!a || !ext) {
-            Report(channel_, Logger::L_ERR, "[ERROR] extractor(%d): Allocate extractor failed\n",
-                   __LINE__);
-            return 1;
-        }
-        archive_write_disk_set_options(ext.get(), kDiskOptions);
+        if (!a) return AllocationFailed(__LINE__);
         EnableAllCompressions(a.get());
         archive_read_support_format_all(a.get());
         // Opened before the working folder moves: source may be relative.
@@ -278,6 +272,11 @@ public:
                    target.c_str_utf8(), strerror(errno));
             return 1;
         }
+        // Made after the move and freed before the move back: the writer
+        // sets the modes of folders by their relative names when it closes.
+        DiskWriter ext(archive_write_disk_new());
+        if (!ext) return AllocationFailed(__LINE__);
+        archive_write_disk_set_options(ext.get(), kDiskOptions);
         reader_ = a.get();
         archive_read_extract_set_progress_callback(a.get(), &EntryWriter::WhileWriting, this);
         for (;;) {
@@ -289,6 +288,11 @@ public:
     }
 
 private:
+    int AllocationFailed(int line) {
+        Report(channel_, Logger::L_ERR, "[ERROR] extractor(%d): Allocate extractor failed\n", line);
+        return 1;
+    }
+
     int WriteEntry(archive* a, archive* ext, archive_entry* entry) {
         const char* name = archive_entry_pathname(entry);
         if (name == nullptr) {

@@ -13,7 +13,7 @@ public:
     LinuxService();
     ~LinuxService() override;
 
-    // SIGTERM, up to five one-second probes, then SIGKILL. Only a process
+    // SIGTERM, probes for up to five seconds (often at first), then SIGKILL. Only a process
     // that IsUserClient() recognises is ever signalled; a pid file naming
     // anything else (a stale pid, 0, a negative id) is logged and left. The
     // pid file is read only when it is a regular file (not a link) of at

@@ -15,7 +15,21 @@ struct KillPoint {
     bool first_install;
     // When this returns true, the launcher is killed.
     bool (*reached)(const std::string& app, const std::string& log);
+    // The start script waits (NIMBRA_TEST_HOLD) and is killed with the
+    // launcher, as at a power loss.
+    bool hold_start = false;
 };
+
+// The start script of the app folder that runs now, or 0.
+pid_t StartScriptPid(const std::string& app) {
+    for (const auto& e : fs::directory_iterator("/proc")) {
+        const std::string name = e.path().filename();
+        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+        if (ReadFile(e.path() / "cmdline").find(app + "/package/start-stop") != std::string::npos)
+            return std::stoi(name);
+    }
+    return 0;
+}
 
 bool BackupMade(const std::string& app, const std::string&) {
     return Exists(app + "_tmp");
@@ -32,6 +46,10 @@ bool NearlyAllExtracted(const std::string& app, const std::string&) {
 }
 bool CleaningUp(const std::string&, const std::string& log) {
     return ReadFile(log).find("user installation is ready") != std::string::npos;
+}
+// The client is started before the new copy is durable and the backups go.
+bool ClientStarting(const std::string& app, const std::string&) {
+    return StartScriptPid(app) != 0;
 }
 
 void PrintTo(const KillPoint& kp, std::ostream* os) {
@@ -55,10 +73,13 @@ TEST_P(LauncherInterrupted, NextRunCompletesTheCopyAndKeepsTheOldOneUntilThen) {
 
     const std::string h = home();
     homes_.push_back(h);
-    const pid_t pid =
-        Start(launcher(), {},
-              {{"HOME", h.c_str()}, {"QT_QPA_PLATFORM", "offscreen"}, {"XDG_RUNTIME_DIR", nullptr}},
-              dir(), dir() + "/killed.out", dir() + "/killed.err");
+    const std::string hold = dir() + "/never-released";
+    const pid_t pid = Start(launcher(), {},
+                            {{"HOME", h.c_str()},
+                             {"QT_QPA_PLATFORM", "offscreen"},
+                             {"XDG_RUNTIME_DIR", nullptr},
+                             {"NIMBRA_TEST_HOLD", kp.hold_start ? hold.c_str() : nullptr}},
+                            dir(), dir() + "/killed.out", dir() + "/killed.err");
     bool reached = false;
     for (int i = 0; i < 60000 && !reached; ++i) {
         reached = kp.reached(app(), log_path);
@@ -67,6 +88,12 @@ TEST_P(LauncherInterrupted, NextRunCompletesTheCopyAndKeepsTheOldOneUntilThen) {
     ASSERT_TRUE(reached) << "the launcher never reached the moment '" << kp.name << "'";
     kill(pid, SIGKILL);
     EXPECT_EQ(Wait(pid, 10), 128 + SIGKILL);
+    if (kp.hold_start) {
+        const pid_t script = StartScriptPid(app());
+        ASSERT_NE(script, 0);
+        kill(script, SIGKILL);
+        EXPECT_EQ(Wait(script, 10), 128 + SIGKILL);
+    }
 
     if (!kp.first_install) {
         // The old copy must still exist whole: in place or under a backup name.
@@ -99,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KillPoint{"a third extracted", false, ThirdExtracted},
                       KillPoint{"nearly all extracted", false, NearlyAllExtracted},
                       KillPoint{"cleaning up", false, CleaningUp},
+                      KillPoint{"client starting", false, ClientStarting, true},
+                      KillPoint{"first install, client starting", true, ClientStarting, true},
                       KillPoint{"first install, new INFO extracted", true, NewInfoExtracted},
                       KillPoint{"first install, a third extracted", true, ThirdExtracted}),
     [](const ::testing::TestParamInfo<KillPoint>& info) {

@@ -96,6 +96,7 @@ std::string WriteArchive(const std::string& file, ArchiveFormat format,
                 archive_entry_set_size(entry.get(), 0);
                 break;
         }
+        if (e.mode != 0) archive_entry_set_perm(entry.get(), static_cast<mode_t>(e.mode));
         if (archive_write_header(a.get(), entry.get()) < ARCHIVE_WARN) {
             return std::string("header of ") + e.path + ": " + archive_error_string(a.get());
         }

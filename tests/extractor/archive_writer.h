@@ -14,13 +14,14 @@ struct ArchiveEntry {
     Kind kind;
     std::string path;
     std::string data;  // a file's content, or the link's target
+    int mode = 0;      // permission bits; 0: the kind's usual ones
 };
 
 inline ArchiveEntry File(const std::string& path, const std::string& content) {
     return {ArchiveEntry::kFile, path, content};
 }
-inline ArchiveEntry Dir(const std::string& path) {
-    return {ArchiveEntry::kDir, path, ""};
+inline ArchiveEntry Dir(const std::string& path, int mode = 0) {
+    return {ArchiveEntry::kDir, path, "", mode};
 }
 inline ArchiveEntry Symlink(const std::string& path, const std::string& to) {
     return {ArchiveEntry::kSymlink, path, to};

@@ -625,14 +625,19 @@ TEST_P(ExtractorHardlinkTest, HardLinksStayInsideTargetWhateverTheWorkingFolder)
     ASSERT_TRUE(fs::create_directories(path("watched/lib")));
     ASSERT_EQ(symlink(path("watched").c_str(), path("bin").c_str()), 0);
     ASSERT_EQ(symlink("watched/lib", path("lib").c_str()), 0);
+    ASSERT_TRUE(fs::create_directories(path("ro")));
     const std::set<std::string> watched_before = Tree(path("watched"));
 
+    // The mode of a read-only folder is set once the writer closes, by the
+    // folder's name within the archive.
     std::string pkg =
         Package({Dir("bin"), File("bin/tool", "tool\n"), Hardlink("bin/tool2", "bin/tool"),
                  Dir("lib"), File("lib/libx", "libx\n"), Hardlink("libx-copy", "lib/libx"),
-                 Hardlink("lib/libx.again", "./lib/libx")},
+                 Hardlink("lib/libx.again", "./lib/libx"), Dir("ro", 0555), File("ro/f", "f")},
                 GetParam());
     ASSERT_EQ(Extract(pkg, path("app")), 0) << Log();
+    EXPECT_EQ(LStat(path("app/ro")).st_mode & 07777, 0555u);
+    EXPECT_EQ(LStat(path("ro")).st_mode & 07777, 0755u);
 
     struct stat tool = LStat(path("app/bin/tool"));
     ASSERT_TRUE(S_ISREG(tool.st_mode));
@@ -773,6 +778,11 @@ TEST_F(ExtractorTest, TargetReachedThroughSymlinkWorksAndKeepsTheLink) {
     }
     EXPECT_EQ(LinkBody(path("homelink")), "real/home");
     EXPECT_EQ(LinkBody(path("home2")), path("homelink"));
+    // Entries are written from inside the target: a relative source still
+    // names a file of the caller's working folder.
+    ASSERT_EQ(Extract(fs::relative(pkg).string(), "rel/other"), 0) << Log();
+    EXPECT_EQ(ReadFile(path("rel/other/bin/nimbra-backup-ui")), "ui");
+    EXPECT_EQ(fs::current_path(), fs::path(path("")).parent_path());
 }
 
 }  // namespace

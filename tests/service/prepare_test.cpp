@@ -1,6 +1,8 @@
 // Preparing the user's copy: backup names, extraction of real archives,
 // rollback, first installation, and the next run after a run that was
 // killed half-way.
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -79,6 +81,9 @@ TEST_F(PrepareTest, UpgradeMovesPastAStaleBackupAndRemovesBoth) {
     EXPECT_EQ(s.PrepareUserEnv(), 0);
     EXPECT_EQ(Tree(app()), TreeOf(new_));
     EXPECT_TRUE(Clean());
+    // The preparation started the client already: it is waited for, once.
+    s.PostUpgrade();
+    EXPECT_EQ(ReadFile(user() + "/starts.log"), "start-stop\nstart\n");
     EXPECT_EQ(Count(log(), "failed to backup app"), 1);
     EXPECT_TRUE(InOrder(log(), {"[ERROR] nimbra-service(%d): failed to backup app from '" + app() +
                                     "' -> '" + backup(0) + "'",
@@ -88,8 +93,10 @@ TEST_F(PrepareTest, UpgradeMovesPastAStaleBackupAndRemovesBoth) {
 
 // Each destructive step must be durable before the next: the record is on
 // disk before the folder it announces is moved, and the new copy is on disk
-// before the record lets its backup go. The program is linked with these
-// calls wrapped (see CMakeLists.txt), so their order can be read back.
+// before the record lets its backup go. The client starts from the checked
+// copy before that sync, while the record still leads a next run to the
+// backup. The program is linked with these calls wrapped (see
+// CMakeLists.txt), so their order can be read back.
 std::vector<std::string>* g_calls = nullptr;
 std::string g_watched;
 
@@ -113,6 +120,9 @@ extern "C" {
 int __real_fsync(int fd);
 int __real_syncfs(int fd);
 int __real_rename(const char* from, const char* to);
+int __real_unlinkat(int dirfd, const char* name, int flags);
+int __real_posix_spawn(pid_t* pid, const char* path, const posix_spawn_file_actions_t* actions,
+                       const posix_spawnattr_t* attr, char* const argv[], char* const envp[]);
 
 int __wrap_fsync(int fd) {
     Note("fsync", PathOf(fd));
@@ -127,6 +137,19 @@ int __wrap_rename(const char* from, const char* to) {
                         std::string(to).compare(std::string(to).size() - 8, 8, ".pending") == 0;
     Note("rename", from, " " + (record ? "<" + ReadFile(from) + ">" : Watched(to)));
     return __real_rename(from, to);
+}
+// Folders removed right in the watched folder: the backups.
+int __wrap_unlinkat(int dirfd, const char* name, int flags) {
+    if (g_calls != nullptr && (flags & AT_REMOVEDIR) != 0) {
+        const std::string path = PathOf(dirfd) + "/" + name;
+        if (Watched(path).find('/') == std::string::npos) Note("rmdir", path);
+    }
+    return __real_unlinkat(dirfd, name, flags);
+}
+int __wrap_posix_spawn(pid_t* pid, const char* path, const posix_spawn_file_actions_t* actions,
+                       const posix_spawnattr_t* attr, char* const argv[], char* const envp[]) {
+    Note("spawn", path);
+    return __real_posix_spawn(pid, path, actions, attr, argv, envp);
 }
 }
 
@@ -149,10 +172,12 @@ TEST_F(PrepareTest, EveryStepIsDurableBeforeTheNext) {
         "fsync Nimbra.app.pending.new",
         "rename Nimbra.app.pending.new <partial 0\n>",
         "fsync .",
+        "spawn Nimbra.app/package/start-stop",
         "syncfs Nimbra.app",
         "fsync Nimbra.app.pending.new",
         "rename Nimbra.app.pending.new <whole -1\n>",
         "fsync .",
+        "rmdir Nimbra.app_tmp",
         "fsync .",
     };
     EXPECT_EQ(calls, expected);
@@ -276,6 +301,7 @@ TEST_F(PrepareTest, NextRunAfterAKillEndsWithTheWholeOldOrTheWholeNewCopy) {
         {"renamed, record not yet updated", "whole 0\n", nullptr, &old_, nullptr, &old_},
         {"renamed past a stale name", "whole 1\n", nullptr, &partial_old, &old_, &old_},
         {"during extraction", "partial 0\n", &partial_new, &old_, nullptr, &old_},
+        {"client started, new copy not yet durable", "partial 0\n", &new_, &old_, nullptr, &old_},
         {"during the rollback", "partial 1\n", &partial_new, &partial_old, &old_, &old_},
         {"old copy moved back by a recovery", "partial 0\n", &old_, nullptr, nullptr, &old_},
         {"while removing the backups", "whole -1\n", &new_, &partial_old, nullptr, &new_},

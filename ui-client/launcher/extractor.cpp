@@ -2,7 +2,9 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -30,11 +32,13 @@ const char kComp[] = "extractor_debug";
 const size_t kBlockSize = 10240;
 
 // An existing file is unlinked before it is replaced, no path element may be
-// "..", and nothing is ever written through a symbolic link (with UNLINK set,
+// "..", no name may be absolute (leading slashes are dropped before), and
+// nothing is ever written through a symbolic link (with UNLINK set,
 // libarchive replaces such a link inside the folder instead of following it).
 // Owner, permissions and times are deliberately not restored.
 const int kDiskOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT |
-                         ARCHIVE_EXTRACT_MAC_METADATA | ARCHIVE_EXTRACT_SECURE_SYMLINKS;
+                         ARCHIVE_EXTRACT_MAC_METADATA | ARCHIVE_EXTRACT_SECURE_SYMLINKS |
+                         ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS;
 
 // Bounds of the reader process. A normal package needs a few tens of MiB;
 // the time allowed grows with the package so that a large one on a slow
@@ -80,20 +84,41 @@ void EnableAllCompressions(archive* a) {
 #pragma GCC diagnostic pop
 }
 
-// The folder to write into, with every symbolic link on its way resolved.
-// The symlink check of the disk writer covers the whole path, so a home
-// folder reached through a link would otherwise be refused or, worse, have
-// that link removed. Parts that do not exist yet are kept as given.
-bool ResolveTarget(const ustring& target, std::string* resolved, std::string* error) {
-    std::error_code ec;
-    std::filesystem::path p = std::filesystem::weakly_canonical(target.c_str_utf8(), ec);
-    if (ec) {
-        *error = ec.message();
-        return false;
+// The process's working folder moved to the folder being extracted for as
+// long as it lives, and moved back after: entries are then written through
+// their names inside the archive only, so that the disk writer's symlink
+// check covers those names (a linked home on the way to the folder is
+// followed, as any path is) and costs nothing per component of the home.
+class WorkingFolder {
+public:
+    WorkingFolder() = default;
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+    ~WorkingFolder() {
+        if (previous_ >= 0 && fchdir(previous_) != 0) std::abort();  // nothing may land elsewhere
+        if (previous_ >= 0) close(previous_);
     }
-    *resolved = p.string();
-    return true;
-}
+
+    // Makes folder with its missing parents and moves into it. false with
+    // errno set, the working folder unchanged.
+    bool Enter(const std::string& folder) {
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);
+        const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) return false;
+        previous_ = open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+        const bool entered = previous_ >= 0 && fchdir(fd) == 0;
+        const int err = errno;
+        close(fd);
+        if (!entered && previous_ >= 0) close(previous_);
+        if (!entered) previous_ = -1;
+        errno = err;
+        return entered;
+    }
+
+private:
+    int previous_ = -1;
+};
 
 // True for a hard-link target that names something outside the folder being
 // extracted: an absolute path or one with a ".." element.
@@ -222,27 +247,36 @@ int ScanEntries(ChildChannel& channel, const ustring& source) {
 // while a large entry is written.
 class EntryWriter {
 public:
-    EntryWriter(ChildChannel& channel, const std::string& base, const PackageSummary& summary)
-        : channel_(channel), base_(base), summary_(summary) {}
+    EntryWriter(ChildChannel& channel, const PackageSummary& summary)
+        : channel_(channel), summary_(summary) {}
 
-    // 0 when every entry is written; 1 on the first failure (reported).
-    int Run(const ustring& source) {
+    // Writes every entry of source below target, which becomes the working
+    // folder meanwhile. 0 when every entry is written; 1 on the first failure
+    // (reported).
+    int Run(const ustring& source, const ustring& target) {
         ArchiveReader a(archive_read_new());
-        DiskWriter ext(archive_write_disk_new());
-        if (!a || !ext) {
-            Report(channel_, Logger::L_ERR, "[ERROR] extractor(%d): Allocate extractor failed\n",
-                   __LINE__);
-            return 1;
-        }
-        archive_write_disk_set_options(ext.get(), kDiskOptions);
+        if (!a) return AllocationFailed(__LINE__);
         EnableAllCompressions(a.get());
         archive_read_support_format_all(a.get());
+        // Opened before the working folder moves: source may be relative.
         if (archive_read_open_filename(a.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
             Report(channel_, Logger::L_ERR,
                    "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
                    source.c_str_utf8(), ErrorText(a.get()));
             return 1;
         }
+        WorkingFolder folder;
+        if (!folder.Enter(target.c_str_utf8())) {
+            Report(channel_, Logger::L_ERR,
+                   "[ERROR] extractor(%d): cannot enter the target folder '%s': '%s'\n", __LINE__,
+                   target.c_str_utf8(), strerror(errno));
+            return 1;
+        }
+        // Made after the move and freed before the move back: the writer
+        // sets the modes of folders by their relative names when it closes.
+        DiskWriter ext(archive_write_disk_new());
+        if (!ext) return AllocationFailed(__LINE__);
+        archive_write_disk_set_options(ext.get(), kDiskOptions);
         reader_ = a.get();
         archive_read_extract_set_progress_callback(a.get(), &EntryWriter::WhileWriting, this);
         for (;;) {
@@ -254,6 +288,11 @@ public:
     }
 
 private:
+    int AllocationFailed(int line) {
+        Report(channel_, Logger::L_ERR, "[ERROR] extractor(%d): Allocate extractor failed\n", line);
+        return 1;
+    }
+
     int WriteEntry(archive* a, archive* ext, archive_entry* entry) {
         const char* name = archive_entry_pathname(entry);
         if (name == nullptr) {
@@ -269,12 +308,15 @@ private:
                    name);
             return 1;
         }
-        // An absolute name lands below the folder too: base + "//etc/x" is
-        // a path inside base.
-        archive_entry_set_pathname(entry, (base_ + "/" + name).c_str());
+        // An absolute name lands below the folder too, as a relative one:
+        // "/etc/x" is written as "etc/x".
+        if (name[0] == '/') {
+            const std::string relative(name + std::strspn(name, "/"));
+            archive_entry_set_pathname(entry, relative.c_str());
+        }
         // A hard-link target is a path within the archive, as the entry's
-        // own name is; left alone, link() would resolve it against the
-        // working folder, wherever that is.
+        // own name is, and link() resolves it against the working folder,
+        // which is the folder being extracted.
         if (const char* hardlink = archive_entry_hardlink(entry)) {
             if (LeadsOut(hardlink)) {
                 Report(channel_, Logger::L_ERR,
@@ -282,7 +324,6 @@ private:
                        __LINE__, hardlink);
                 return 1;
             }
-            archive_entry_set_hardlink(entry, (base_ + "/" + hardlink).c_str());
         }
         entry_start_ = archive_filter_bytes(a, 0);
         entry_size_ = std::max<int64_t>(archive_entry_size(entry), 0);
@@ -333,7 +374,6 @@ private:
     }
 
     ChildChannel& channel_;
-    const std::string base_;
     const PackageSummary summary_;
     archive* reader_ = nullptr;
     int entries_ = 0;
@@ -545,19 +585,12 @@ int Extractor::Extract() {
     PackageSummary found;
     if (!summary && Scan(&found) != 0) return -1;
 
-    std::string base;
-    std::string resolve_error;
-    if (!ResolveTarget(target, &base, &resolve_error)) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] extractor(%d): Failed to resolve target '%s': '%s'\n", __LINE__,
-                       target.c_str_utf8(), resolve_error.c_str());
-        return -1;
-    }
     const ustring src = source;
+    const ustring dst = target;
     const PackageSummary sum = *summary;
     const bool written = RunReader(
         source, !unbounded, ExtractLimits(source, sum),
-        [&](ChildChannel& c) { return EntryWriter(c, base, sum).Run(src); },
+        [&](ChildChannel& c) { return EntryWriter(c, sum).Run(src, dst); },
         [](char kind, const std::string& payload) {
             if (kind == kProgressRecord)
                 Notify_Adapter::GetInstance().UpdateProgress(

@@ -35,12 +35,14 @@ public:
 
     // Extracts every entry of source below target, in archive order,
     // reporting (100, percent of the bytes written) whenever the whole
-    // percentage changes. Scans first unless SetSummary was called. Entries
-    // land below target's real path, names byte for byte as stored; hard
-    // links leading out of it are refused, nothing is written through a
-    // symbolic link, and an entry naming target itself is refused unless it
-    // is a folder (then it is skipped). 0 on success; -1 on the first failing
-    // entry (earlier entries stay).
+    // percentage changes. Scans first unless SetSummary was called. target
+    // is made if missing and followed like any path (a linked home works);
+    // entries land below it, names byte for byte as stored (absolute ones
+    // without their leading slashes); hard links leading out of it are
+    // refused, nothing is written through a symbolic link inside it, and an
+    // entry naming target itself is refused unless it is a folder (then it
+    // is skipped). 0 on success; -1 on the first failing entry (earlier
+    // entries stay).
     int Extract();
     // Reads in this process, without the reader's time and memory bounds:
     // only for a caller that bounds the whole process itself (the fuzzer).

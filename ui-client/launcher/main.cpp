@@ -152,6 +152,16 @@ void SetApplicationIdentity() {
     QGuiApplication::setDesktopFileName(QStringLiteral(NIMBRA_DESKTOP_NAME));
 }
 
+// Ends the process once the launcher's own work is done. The toolkit's
+// teardown would load the font configuration only to release it, which on
+// a login with nothing to upgrade costs more time and memory than all of
+// the launcher's own work; the end of the process releases everything it
+// holds (windows, the instance lock) all the same.
+[[noreturn]] void EndWithoutToolkitTeardown(int status) {
+    std::fflush(nullptr);  // the log and standard output
+    _exit(status);
+}
+
 }  // namespace
 
 void initialize_resources(const char* bin) {
@@ -204,5 +214,7 @@ int main(int argc, char** argv) {
     launcher->Run();
     launcher->Start();
 
-    return app->exec();
+    const int status = app->exec();
+    launcher.reset();  // joins the worker's thread
+    EndWithoutToolkitTeardown(status);
 }

@@ -438,6 +438,7 @@ int Service::PrepareUserEnv() {
         RollBack(app_dir, marker, backup);
         return -1;
     }
+    StartCheckedCopy();
     RemoveBackups(app_dir, marker);
     return 0;
 }

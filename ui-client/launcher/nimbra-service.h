@@ -59,11 +59,18 @@ public:
     virtual void LoadSourceVersion();
     virtual void LoadTargetVersion();
     // Backs the app folder up, extracts, checks that the new copy is whole,
-    // rolls back on failure, removes the backups on success. 0 when the app
-    // folder holds the new package; -1. A preparation that an earlier run
-    // left unfinished is first undone (its last whole copy put back into the
-    // app folder) and then redone.
+    // rolls back on failure. On success starts the client from the new copy
+    // (StartCheckedCopy), then makes the copy durable and removes the
+    // backups. 0 when the app folder holds the new package; -1. A preparation
+    // that an earlier run left unfinished is first undone (its last whole
+    // copy put back into the app folder) and then redone.
     virtual int PrepareUserEnv();
+    // Starts the client from the copy in the app folder, which has just been
+    // checked whole but is not yet durable, without waiting for the start:
+    // the user need not wait for the sync and the removal of the backups.
+    // Should the machine stop before the sync, the record still says
+    // "partial" and the next run puts the backup back. Nothing here.
+    virtual void StartCheckedCopy() {}
 
     // Removes the folder of an older per-user layout, on every run.
     void RemoveAgedFolders();

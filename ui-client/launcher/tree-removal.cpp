@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,10 +40,6 @@ private:
     int fd_;
 };
 
-struct DirCloser {
-    void operator()(DIR* d) const { closedir(d); }
-};
-
 // A folder on the branch being emptied.
 struct Level {
     dev_t dev;
@@ -71,6 +66,7 @@ public:
 
 private:
     int OpenFolder(int at, const std::string& name, struct stat* st);
+    bool AllowReading(int at, const std::string& name);
     void Scan(int fd);
     void RemoveUnopened(int at, const std::string& name, int open_errno);
     void RemoveFolder(int at, const std::string& name);
@@ -82,6 +78,7 @@ private:
     const uid_t euid_ = geteuid();
     Fd cur_;
     std::vector<Level> levels_;
+    std::vector<char> entries_ = std::vector<char>(32 * 1024);  // one read of a folder
     int errno_ = 0;
     std::string failed_;
 };
@@ -120,57 +117,72 @@ int TreeRemover::Run() {
     return errno_ == 0 ? 0 : -1;
 }
 
-// Opens the folder name in at for reading, first giving its owner full
-// access if that is this user. -1 with errno ENOTDIR when it is no folder
-// (a link included), ENOENT when it is gone.
+// Opens the folder name in at for reading and gives its owner full access
+// if that is this user, so that it can be emptied. -1 with errno ENOTDIR
+// when it is no folder (a link included), ENOENT when it is gone.
 int TreeRemover::OpenFolder(int at, const std::string& name, struct stat* st) {
-    if (fstatat(at, name.c_str(), st, AT_SYMLINK_NOFOLLOW) != 0) return -1;
-    if (!S_ISDIR(st->st_mode)) {
-        errno = ENOTDIR;
+    const int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    int fd = openat(at, name.c_str(), flags);
+    if (fd < 0 && errno == EACCES && AllowReading(at, name)) fd = openat(at, name.c_str(), flags);
+    if (fd < 0) {
+        if (errno == ELOOP) errno = ENOTDIR;  // a link, refused by O_NOFOLLOW
         return -1;
     }
-    // AT_SYMLINK_NOFOLLOW: should a link have taken the folder's place since
-    // the fstatat, the change fails instead of reaching the link's target.
-    if (st->st_uid == euid_ && (st->st_mode & S_IRWXU) != S_IRWXU)
-        fchmodat(at, name.c_str(), (st->st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
-    const int fd = openat(at, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd >= 0 && fstat(fd, st) != 0) {
+    if (fstat(fd, st) != 0) {
         const int err = errno;
         close(fd);
         errno = err;
         return -1;
     }
+    // Through the open folder itself: nothing can take its place meanwhile.
+    if (st->st_uid == euid_ && (st->st_mode & S_IRWXU) != S_IRWXU)
+        fchmod(fd, (st->st_mode & 07777) | S_IRWXU);
     return fd;
 }
 
-// Reads the folder fd once: removes every entry that is no folder and
-// records the folders for the walk.
+// For a folder of this user that can't be opened (no read or search right):
+// gives its owner full access. Whether the mode was changed.
+bool TreeRemover::AllowReading(int at, const std::string& name) {
+    struct stat st;
+    if (fstatat(at, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(st.st_mode) ||
+        st.st_uid != euid_) {
+        errno = EACCES;
+        return false;
+    }
+    // AT_SYMLINK_NOFOLLOW: should a link have taken the folder's place since
+    // the fstatat, the change fails instead of reaching the link's target.
+    if (fchmodat(at, name.c_str(), (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW) == 0)
+        return true;
+    errno = EACCES;
+    return false;
+}
+
+// Reads the folder fd once, straight from the kernel in its own order:
+// removes every entry that is no folder as it comes, by the type the folder
+// records (no stat per entry), and records the folders for the walk.
 void TreeRemover::Scan(int fd) {
-    std::unique_ptr<DIR, DirCloser> dir;
-    const int own = openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (own >= 0) {
-        dir.reset(fdopendir(own));
-        if (!dir) close(own);
-    }
-    if (!dir) {
-        Fail(std::string(), errno);
-        return;
-    }
     std::vector<std::string>& subfolders = levels_.back().subfolders;
-    errno = 0;
-    while (const dirent* e = readdir(dir.get())) {
-        if (strcmp(e->d_name, ".") == 0 || strcmp(e->d_name, "..") == 0) continue;
-        // Linux refuses to unlink a folder with EISDIR, which also covers
-        // file systems that don't fill in d_type.
-        if (e->d_type == DT_DIR || unlinkat(fd, e->d_name, 0) != 0) {
-            if (e->d_type == DT_DIR || errno == EISDIR)
-                subfolders.emplace_back(e->d_name);
-            else if (errno != ENOENT)
-                Fail(e->d_name, errno);
+    for (;;) {
+        const ssize_t n = getdents64(fd, entries_.data(), entries_.size());
+        if (n == 0) return;
+        if (n < 0) {
+            Fail(std::string(), errno);
+            return;
         }
-        errno = 0;
+        for (ssize_t at = 0; at < n;) {
+            const auto* e = reinterpret_cast<const struct dirent64*>(entries_.data() + at);
+            at += e->d_reclen;
+            if (strcmp(e->d_name, ".") == 0 || strcmp(e->d_name, "..") == 0) continue;
+            // Linux refuses to unlink a folder with EISDIR, which also covers
+            // file systems that don't fill in the type.
+            if (e->d_type == DT_DIR || unlinkat(fd, e->d_name, 0) != 0) {
+                if (e->d_type == DT_DIR || errno == EISDIR)
+                    subfolders.emplace_back(e->d_name);
+                else if (errno != ENOENT)
+                    Fail(e->d_name, errno);
+            }
+        }
     }
-    if (errno != 0) Fail(std::string(), errno);
 }
 
 // Removes the entry name in at that OpenFolder could not open.

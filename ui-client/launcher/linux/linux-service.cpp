@@ -1,19 +1,23 @@
 #include "linux/linux-service.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config.h"
@@ -169,6 +173,34 @@ std::string InterpreterOf(const std::string& script) {
     return std::string();
 }
 
+// Reaps the child pid once it ends, waiting limit at most. true when it
+// was reaped. A process descriptor wakes the wait the moment the child
+// ends; without one (an old kernel) the wait polls, at short intervals
+// first since a start script usually ends at once.
+bool WaitForExit(pid_t pid, std::chrono::milliseconds limit) {
+    using std::chrono::duration_cast;
+    using std::chrono::milliseconds;
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    const int fd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+    if (fd >= 0) {
+        struct pollfd p = {fd, POLLIN, 0};
+        int ready = -1;
+        for (long left = limit.count(); ready < 0 && left >= 0;) {
+            ready = poll(&p, 1, static_cast<int>(std::min<long>(left, INT_MAX)));
+            if (ready < 0 && errno != EINTR) break;
+            left = duration_cast<milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+        }
+        close(fd);
+        if (ready <= 0) return false;
+    }
+    for (long step_ms = 1; waitpid(pid, nullptr, WNOHANG) == 0;
+         step_ms = std::min(step_ms * 2, 20L)) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        usleep(static_cast<useconds_t>(step_ms * 1000));
+    }
+    return true;
+}
+
 // The pid file is input: it is read only when it is a regular file of at
 // most this many bytes.
 const size_t kMaxPidFileSize = 4096;
@@ -230,7 +262,11 @@ LinuxService::LinuxService() {
     per_user_install_path = GetUserNimbraAppInstallPath();
 }
 
-LinuxService::~LinuxService() {}
+LinuxService::~LinuxService() {
+    // A start script nobody waited for (a test's preparation alone) is
+    // reaped if it has ended; one still running is left alone.
+    if (started_script_ > 0) waitpid(started_script_, nullptr, WNOHANG);
+}
 
 LinuxService& LinuxService::GetInstace() {
     static LinuxService instance;
@@ -288,8 +324,12 @@ int LinuxService::HandlePackageUpgrade() {
     // left unfinished is put back first, so that a failure here still
     // leaves a whole copy to start.
     last_failure = Failure::kOther;
+    // The client is started before its copy is durable: a run stopped in
+    // between leaves it running from the copy that the recovery replaces.
+    const bool stopped = IsPreparationUnfinished() && PerUserBinPathExist();
+    if (stopped) StopService();
     if (RecoverUnfinishedPreparation() != 0 || ValidatePackage() != 0) return -1;
-    if (PerUserBinPathExist()) {
+    if (!stopped && PerUserBinPathExist()) {
         Logger::LogMsg(Logger::L_DEBUG, kComp,
                        "[DEBUG] linux/linux-service(%d): local appdata exist\n", __LINE__);
         StopService();
@@ -351,16 +391,28 @@ void LinuxService::StopService() {
         Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] linux/linux-service(%d): kill: %s (%d)\n",
                        __LINE__, strerror(err), err);
     }
-    for (int second = 0; second <= 4; ++second) {
+    // A client usually ends within milliseconds of SIGTERM: it is looked at
+    // soon and then less often, for five seconds in all.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    for (int pause_ms = 5;; pause_ms = std::min(pause_ms * 2, 250)) {
         if (kill(pid, 0) != 0 && errno == ESRCH) return;
         if (!IsUserClient(pid)) return;
-        sleep(1);
+        if (std::chrono::steady_clock::now() >= deadline) break;
+        usleep(static_cast<useconds_t>(pause_ms) * 1000);
     }
     if (!IsUserClient(pid)) return;  // the pid may have been reused meanwhile
     kill(pid, SIGKILL);
 }
 
+void LinuxService::StartCheckedCopy() {
+    started_script_ = SpawnStartScript();
+}
+
 void LinuxService::PostUpgrade() {
+    if (started_script_ > 0) {
+        WaitForStartScript(std::exchange(started_script_, -1));
+        return;
+    }
     // An unfinished copy may hold a start script and still lack the rest.
     if (!HasWholeCopy()) {
         Logger::LogMsg(Logger::L_ERR, kComp,
@@ -372,10 +424,16 @@ void LinuxService::PostUpgrade() {
     LaunchPerUserBin();
 }
 
+int LinuxService::LaunchPerUserBin() {
+    const pid_t pid = SpawnStartScript();
+    if (pid > 0) WaitForStartScript(pid);
+    return 0;
+}
+
 // The script is run as a program with one argument, so that a home folder
 // with a space in its path still starts the client, and its path is passed
 // as the bytes it is, so that one that is not valid text does too.
-int LinuxService::LaunchPerUserBin() {
+pid_t LinuxService::SpawnStartScript() {
     const ustring start_script = per_user_install_path + "/package/start-stop";
     char* argv[] = {const_cast<char*>(start_script.c_str()), const_cast<char*>("start"), nullptr};
     // A launcher started without HOME (a service, some cron jobs) found the
@@ -388,24 +446,24 @@ int LinuxService::LaunchPerUserBin() {
     for (std::string& e : env_text) env.push_back(&e[0]);
     env.push_back(nullptr);
     pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv, env.data()) != 0) {
+    const int err = posix_spawn(&pid, argv[0], nullptr, nullptr, argv, env.data());
+    if (err != 0) {
         Logger::LogMsg(Logger::L_ERR, kComp,
                        "[ERROR] linux/linux-service(%d): cannot run '%s': %s\n", __LINE__,
-                       start_script.c_str(), strerror(errno));
-        return 0;
+                       start_script.c_str(), strerror(err));
+        return -1;
     }
-    // A start script that runs the client in the foreground would hold the
-    // launcher (and a failure it must still show) for ever: past the limit
-    // it is left running, as the client it may be.
-    for (int waited_ms = 0; waitpid(pid, nullptr, WNOHANG) == 0; waited_ms += 20) {
-        if (waited_ms >= start_script_wait_ms) {
-            Logger::LogMsg(Logger::L_WARNING, kComp,
-                           "[WARNING] linux/linux-service(%d): '%s' still runs after %d s, no "
-                           "longer waiting for it\n",
-                           __LINE__, start_script.c_str(), start_script_wait_ms / 1000);
-            break;
-        }
-        usleep(20 * 1000);
-    }
-    return 0;
+    return pid;
+}
+
+// A start script that runs the client in the foreground would hold the
+// launcher (and a failure it must still show) for ever: past the limit it
+// is left running, as the client it may be.
+void LinuxService::WaitForStartScript(pid_t pid) {
+    if (WaitForExit(pid, std::chrono::milliseconds(start_script_wait_ms))) return;
+    Logger::LogMsg(Logger::L_WARNING, kComp,
+                   "[WARNING] linux/linux-service(%d): '%s' still runs after %d s, no "
+                   "longer waiting for it\n",
+                   __LINE__, (per_user_install_path + "/package/start-stop").c_str(),
+                   start_script_wait_ms / 1000);
 }

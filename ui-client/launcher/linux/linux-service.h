@@ -13,7 +13,7 @@ public:
     LinuxService();
     ~LinuxService() override;
 
-    // SIGTERM, up to five one-second probes, then SIGKILL. Only a process
+    // SIGTERM, probes for up to five seconds (often at first), then SIGKILL. Only a process
     // that IsUserClient() recognises is ever signalled; a pid file naming
     // anything else (a stale pid, 0, a negative id) is logged and left. The
     // pid file is read only when it is a regular file (not a link) of at
@@ -21,11 +21,15 @@ public:
     void StopService() override;
     // ValidatePackage(), then stops an installed client, then
     // PrepareUserEnv(). 0 or -1; a package that fails the validation leaves
-    // the client running and its copy untouched.
+    // the client running and its copy untouched. After an unfinished
+    // preparation the client is stopped first, before its copy is recovered.
     int HandlePackageUpgrade() override;
-    // Runs the user's start script and waits for it, when the app folder
-    // holds a whole copy (HasWholeCopy); otherwise logs that it does not.
+    // Waits for the start script that StartCheckedCopy ran, if it did;
+    // otherwise runs it and waits for it when the app folder holds a whole
+    // copy (HasWholeCopy), or logs that it does not.
     void PostUpgrade() override;
+    // Runs the start script without waiting for it.
+    void StartCheckedCopy() override;
     void PreUpgrade() override;
     // Target build strictly greater than the source build, no executable,
     // or an earlier preparation left unfinished.
@@ -36,6 +40,12 @@ public:
     // Runs the start script with the single argument "start" and waits for
     // it, start_script_wait_ms at most (then it is left running); always 0.
     int LaunchPerUserBin();
+    // Runs the start script with the single argument "start". Its pid, or
+    // -1 (logged).
+    pid_t SpawnStartScript();
+    // Waits for the start script pid to end, start_script_wait_ms at most
+    // (then it is left running, and that is logged).
+    void WaitForStartScript(pid_t pid);
     void LoadTargetVerInfo();
     void LoadSourceVerInfo();
 
@@ -47,6 +57,9 @@ public:
 
 protected:
     int start_script_wait_ms = 120 * 1000;
+
+private:
+    pid_t started_script_ = -1;  // run by StartCheckedCopy, not yet waited for
 };
 
 #endif  // NIMBRA_LAUNCHER_LINUX_LINUX_SERVICE_H

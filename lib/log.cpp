@@ -70,12 +70,14 @@ long long WriteRecord(FILE* fp, const xchar* fmt, va_list args)
 
 long long WriteRecord(FILE* fp, const xchar* fmt, va_list args) {
     const char* stamp = stamp_cache.Get(time(nullptr));
-    long long counted = 0;
-    int n = fprintf(fp, "%s", stamp);
+    // One hold of the stream for the whole record; vfprintf takes it again,
+    // which costs little for its owner.
+    flockfile(fp);
+    long long counted = static_cast<long long>(fwrite_unlocked(stamp, 1, strlen(stamp), fp));
+    const int n = vfprintf(fp, fmt, args);
     if (n > 0) counted += n;
-    n = vfprintf(fp, fmt, args);
-    if (n > 0) counted += n;
-    fflush(fp);
+    fflush_unlocked(fp);
+    funlockfile(fp);
     return counted;
 }
 

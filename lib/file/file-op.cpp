@@ -351,13 +351,6 @@ int FSMKDirFromRoot(const ustring& path, const ustring& from) {
 
 namespace {
 
-// Asks the kernel to start writing out what was just copied, so that the
-// disk works while the next block is copied and the final fsync has less
-// to wait for. Only a hint: its result does not matter.
-void StartWriteback(int fd, off_t from, off_t len) {
-    sync_file_range(fd, from, len, SYNC_FILE_RANGE_WRITE);
-}
-
 // Copies in to out with copy_file_range, in blocks of up to 32 MiB: the bytes
 // stay in the kernel, and a file system that can share or clone them does.
 // true when in is at its end; false leaves the rest, from the current
@@ -366,15 +359,14 @@ void StartWriteback(int fd, off_t from, off_t len) {
 // reports it as a read or a write failure), and when it copies nothing at
 // all (some file systems report their files as empty to it).
 bool CopyInKernel(int in, int out) {
-    off_t done = 0;
+    bool copied = false;
     for (;;) {
         const ssize_t n = copy_file_range(in, nullptr, out, nullptr, kCopyBufferSize, 0);
         if (n > 0) {
-            StartWriteback(out, done, n);
-            done += n;
+            copied = true;
             continue;
         }
-        if (n == 0) return done > 0;
+        if (n == 0) return copied;
         if (errno != EINTR) return false;
     }
 }

@@ -1,7 +1,10 @@
 #include "log.h"
 
+#include <langinfo.h>
 #include <syslog.h>
 #include <time.h>
+
+#include <cstring>
 
 #include <new>
 #include <sstream>
@@ -18,25 +21,63 @@ const int kFallbackThreshold = Logger::L_WARNING;
 // inherit the log file.
 const char kAppendMode[] = "ae";
 
+// The time stamp of the current second, formatted once per second. The
+// conversion to local time re-reads the zone file on every call (tzset), which
+// costs more than writing the record; once a second still follows a change of
+// the zone or of TZ. The month name comes from the calling thread's locale, so
+// a stamp is formatted anew when that name is no longer the one it holds.
+// Not thread-safe: the logger's lock guards it.
+class StampCache {
+public:
+    // The stamp for now, "" when the time cannot be converted.
+    const char* Get(time_t now) {
+        if (!valid_ || now != second_ ||
+            std::strcmp(nl_langinfo(ABMON_1 + month_), month_name_) != 0) {
+            Format(now);
+        }
+        return stamp_;
+    }
+
+private:
+    void Format(time_t now) {
+        tzset();
+        struct tm tm;
+        stamp_[0] = '\0';
+        valid_ = localtime_r(&now, &tm) != nullptr;
+        if (!valid_) return;
+        // strftime's result is unspecified when the stamp does not fit.
+        if (strftime(stamp_, sizeof(stamp_), "%b %d %H:%M:%S ", &tm) == 0) stamp_[0] = '\0';
+        second_ = now;
+        month_ = tm.tm_mon;
+        snprintf(month_name_, sizeof(month_name_), "%s", nl_langinfo(ABMON_1 + month_));
+    }
+
+    bool valid_ = false;
+    time_t second_ = 0;
+    int month_ = 0;
+    // A longer name is cut here, and then never matches: every record is
+    // formatted afresh, which is slower but still right.
+    char month_name_[128] = {0};
+    char stamp_[512] = {0};
+};
+
+StampCache stamp_cache;
+
 // Writes the time stamp and the message to fp and flushes; returns the bytes
-// written (a failed write counts nothing).
+// written (a failed write counts nothing). Call with the logger's lock held.
 long long WriteRecord(FILE* fp, const xchar* fmt, va_list args)
     __attribute__((format(printf, 2, 0)));
 
 long long WriteRecord(FILE* fp, const xchar* fmt, va_list args) {
-    char stamp[512] = {0};
-    time_t now = time(nullptr);
-    // localtime's result lives in static storage; the caller's lock is what
-    // makes using it here safe.
-    struct tm* tm = localtime(&now);
-    if (tm != nullptr) strftime(stamp, sizeof(stamp), "%b %d %H:%M:%S ", tm);
-
-    long long counted = 0;
-    int n = fprintf(fp, "%s", stamp);
+    const char* stamp = stamp_cache.Get(time(nullptr));
+    // One hold of the stream for the whole record; vfprintf takes it again,
+    // which costs little for its owner.
+    flockfile(fp);
+    long long counted = static_cast<long long>(fwrite_unlocked(stamp, 1, strlen(stamp), fp));
+    const int n = vfprintf(fp, fmt, args);
     if (n > 0) counted += n;
-    n = vfprintf(fp, fmt, args);
-    if (n > 0) counted += n;
-    fflush(fp);
+    fflush_unlocked(fp);
+    funlockfile(fp);
     return counted;
 }
 

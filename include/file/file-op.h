@@ -70,8 +70,9 @@ int FSMKDir(const ustring& path, bool isCreateParent);
 // Creates path's directories below the existing root from, level by level.
 int FSMKDirFromRoot(const ustring& path, const ustring& from);
 
-// Copies the bytes of src to dst (truncated) through one 32 MiB buffer and
-// fsyncs dst. 0; -2 when out of space or quota; -1 otherwise.
+// Copies the bytes of src to dst (truncated) in blocks of up to 32 MiB, inside
+// the kernel where the file systems allow it, else through one heap buffer,
+// and fsyncs dst. 0; -2 when out of space or quota; -1 otherwise.
 int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin);
 // Moves from to to, across file systems by copy-then-remove. 0; -1 empty
 // argument; -2 from missing; -3 move failed; -100 name too long. Logs nothing.

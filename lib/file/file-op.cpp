@@ -151,6 +151,12 @@ public:
         fd_ = -1;
         return fd >= 0 ? close(fd) : 0;
     }
+    // Hands the descriptor over; it is no longer closed here.
+    int Release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
 private:
     int fd_;
@@ -343,15 +349,59 @@ int FSMKDirFromRoot(const ustring& path, const ustring& from) {
     return 0;
 }
 
-int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
-    Fd in(open(src.c_str(), O_RDONLY | O_CLOEXEC));
-    if (in.get() < 0) {
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
-            src.c_str(), strerror(errno), errno);
-        return -1;
+namespace {
+
+// Copies in to out with copy_file_range, in blocks of up to 32 MiB: the bytes
+// stay in the kernel, and a file system that can share or clone them does.
+// true when in is at its end; false leaves the rest, from the current
+// offsets, to CopyThroughBuffer: when the call is not supported for these
+// files, when it fails (the buffered copy then meets the fault again and
+// reports it as a read or a write failure), and when it copies nothing at
+// all (some file systems report their files as empty to it).
+bool CopyInKernel(int in, int out) {
+    bool copied = false;
+    for (;;) {
+        const ssize_t n = copy_file_range(in, nullptr, out, nullptr, kCopyBufferSize, 0);
+        if (n > 0) {
+            copied = true;
+            continue;
+        }
+        if (n == 0) return copied;
+        if (errno != EINTR) return false;
     }
-    // Truncate only after making sure dst is not src itself: copying a file
-    // onto itself would otherwise empty it (and delete it with isDelOrigin).
+}
+
+// Copies the rest of in to out through buf (kCopyBufferSize bytes), going on
+// after partial writes. 0; -2 when out of space or quota; -1 otherwise.
+int CopyThroughBuffer(int in, int out, char* buf) {
+    for (;;) {
+        const ssize_t n = read(in, buf, kCopyBufferSize);
+        if (n == 0) return 0;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", __LINE__,
+                strerror(errno), errno);
+            return -1;
+        }
+        ssize_t done = 0;
+        while (done < n) {
+            const ssize_t w = write(out, buf + done, n - done);
+            if (w > 0) {
+                done += w;
+                continue;
+            }
+            if (w < 0 && errno == EINTR) continue;
+            Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", __LINE__,
+                strerror(errno), errno);
+            return IsOutOfSpace(errno) ? -2 : -1;
+        }
+    }
+}
+
+// Opens dst for the copy of in: created, and truncated only once it is known
+// not to be the source itself (copying a file onto itself would otherwise
+// empty it, and delete it with isDelOrigin). -1 and a message on failure.
+int OpenCopyTarget(int in, const ustring& src, const ustring& dst) {
     Fd out(open(dst.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
     if (out.get() < 0) {
         Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
@@ -359,8 +409,8 @@ int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
         return -1;
     }
     struct stat in_st, out_st;
-    if (fstat(in.get(), &in_st) == 0 && fstat(out.get(), &out_st) == 0 &&
-        in_st.st_dev == out_st.st_dev && in_st.st_ino == out_st.st_ino) {
+    if (fstat(in, &in_st) == 0 && fstat(out.get(), &out_st) == 0 && in_st.st_dev == out_st.st_dev &&
+        in_st.st_ino == out_st.st_ino) {
         errno = EINVAL;
         Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n",
             __LINE__, src.c_str(), dst.c_str());
@@ -371,38 +421,31 @@ int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
             dst.c_str(), strerror(errno), errno);
         return -1;
     }
+    return out.Release();
+}
+
+}  // namespace
+
+int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
+    Fd in(open(src.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0) {
+        Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
+            src.c_str(), strerror(errno), errno);
+        return -1;
+    }
+    Fd out(OpenCopyTarget(in.get(), src, dst));
+    if (out.get() < 0) return -1;
 
     int result = 0;
+    // Untouched, the buffer costs no memory: the kernel copies where it can.
     std::unique_ptr<char, FreeDeleter> buf(static_cast<char*>(malloc(kCopyBufferSize)));
     if (!buf) {
         Log(Logger::L_ERR, "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", __LINE__,
             static_cast<int>(kCopyBufferSize), strerror(errno), errno);
         result = -1;
     }
-    while (result == 0) {
-        const ssize_t n = read(in.get(), buf.get(), kCopyBufferSize);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", __LINE__,
-                strerror(errno), errno);
-            result = -1;
-            break;
-        }
-        ssize_t done = 0;
-        while (done < n) {
-            const ssize_t w = write(out.get(), buf.get() + done, n - done);
-            if (w > 0) {
-                done += w;
-                continue;
-            }
-            if (w < 0 && errno == EINTR) continue;
-            Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", __LINE__,
-                strerror(errno), errno);
-            result = IsOutOfSpace(errno) ? -2 : -1;
-            break;
-        }
-        if (result != 0) break;
+    if (result == 0 && !CopyInKernel(in.get(), out.get())) {
+        result = CopyThroughBuffer(in.get(), out.get(), buf.get());
     }
     buf.reset();
     in.Close();

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cstdarg>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -134,6 +136,53 @@ TEST_F(LoggerFileTest, RecordIsStampAndMessageOnly) {
     EXPECT_EQ(text.substr(second + kStampLength, 6), "part-a");
     EXPECT_TRUE(stamp_ok(second + kStampLength + 6));
     EXPECT_EQ(text.substr(text.size() - 7), "part-b\n");
+}
+
+// The stamp is formatted once per second: each record of a new second, and
+// of a zone set meanwhile, still carries its own local time. The expected
+// stamps come from the zones' offsets, so that only the logger reads TZ.
+TEST_F(LoggerFileTest, StampFollowsTheSecondAndTheZone) {
+    ASSERT_EQ(InitFileLogger(nullptr), 0);
+    const char* old_tz = getenv("TZ");
+    const std::string saved = old_tz != nullptr ? old_tz : "";
+    const struct {
+        const char* tz;
+        long offset;
+    } zones[] = {{"UTC0", 0}, {"<+0530>-5:30", 19800}, {"<-03>3", -10800}};
+    auto stamp_at = [](time_t t) {
+        char buf[64];
+        struct tm tm;
+        gmtime_r(&t, &tm);
+        strftime(buf, sizeof(buf), "%b %d %H:%M:%S ", &tm);
+        return std::string(buf);
+    };
+    size_t at = 0;
+    for (const auto& zone : zones) {
+        SCOPED_TRACE(zone.tz);
+        setenv("TZ", zone.tz, 1);
+        // Wait for the next second: the stamp of the last one is cached.
+        const time_t start = time(nullptr);
+        while (time(nullptr) == start) usleep(2000);
+        const time_t before = time(nullptr);
+        Logger::LogMsg(Logger::L_ERR, ustring("extractor_debug"), "%s\n", zone.tz);
+        const time_t after = time(nullptr);
+
+        const std::string text = ReadFile(logPath());
+        ASSERT_EQ(text.size(), at + kStampLength + strlen(zone.tz) + 1);
+        const std::string stamp = text.substr(at, kStampLength);
+        bool matched = false;
+        for (time_t t = before; t <= after; ++t) {
+            matched = matched || stamp == stamp_at(t + zone.offset);
+        }
+        EXPECT_TRUE(matched) << stamp;
+        at = text.size();
+    }
+    if (old_tz != nullptr) {
+        setenv("TZ", saved.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
 }
 
 TEST_F(LoggerFileTest, RecordThatCrossesTheLimitStaysInTheOldFile) {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <set>
@@ -33,6 +34,10 @@ std::string Pattern(size_t n) {
     std::string s(n, '\0');
     for (size_t i = 0; i < n; ++i) s[i] = static_cast<char>((i * 131 + i / 4099) & 0xff);
     return s;
+}
+
+void AppendFile(const std::string& p, const std::string& content) {
+    std::ofstream(p, std::ios::binary | std::ios::app) << content;
 }
 
 std::string LinkContent(const std::string& p) {
@@ -81,18 +86,25 @@ TEST_F(FileOpCopy, CopiesExactlyTheSourceBytes) {
         const char* name;
         size_t size;
         bool dst_exists;  // dst holds longer content first, which must go
+        size_t hole;      // bytes from size / 4 on that were never written
     } cases[] = {
-        {"empty", 0, true},
-        {"small", 17, true},
-        {"new", 4096, false},
-        {"blocks", kBlock + 12345, true},  // more than one pass of the buffer
+        {"empty", 0, true, 0},
+        {"small", 17, true, 0},
+        {"new", 4096, false, 0},
+        {"blocks", kBlock + 12345, true, 0},  // more than one block
+        {"sparse", 2 * kBlock + 4321, true, kBlock + 8192},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string src = path(std::string(c.name) + ".src");
         const std::string dst = path(std::string(c.name) + ".dst");
-        const std::string content = Pattern(c.size);
-        WriteFile(src, content, 0600);
+        std::string content = Pattern(c.size);
+        content.replace(c.size / 4, c.hole, c.hole, '\0');
+        WriteFile(src, content.substr(0, c.size / 4), 0600);
+        if (c.hole > 0) {
+            ASSERT_EQ(truncate(src.c_str(), c.size / 4 + c.hole), 0);
+        }
+        AppendFile(src, content.substr(c.size / 4 + c.hole));
         if (c.dst_exists) WriteFile(dst, std::string(c.size + 100, 'z'), 0640);
         ASSERT_EQ(FSCopy(src.c_str(), dst.c_str(), false), 0);
         EXPECT_TRUE(ReadFile(dst) == content);

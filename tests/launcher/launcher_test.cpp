@@ -8,10 +8,12 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -197,6 +199,10 @@ TEST_F(LauncherTest, DialogHoldsEveryTextInEveryLanguage) {
         QCoreApplication::installTranslator(&translator);
         ProcessingProgressDialog d;
         d.Present();
+        if (qEnvironmentVariableIsSet("QT_FONT_DPI")) {
+            ASSERT_EQ(d.logicalDpiY(), qEnvironmentVariableIntValue("QT_FONT_DPI"))
+                << "the fonts must be larger, not the screen scaled";
+        }
         for (StringID id : {desc_nmbr_env_preparing, desc_nmbr_env_preparation_done, upgrade_failed,
                             err_init_failed, err_diskfull}) {
             const QString text = LoadStr(id);
@@ -225,6 +231,21 @@ TEST_F(LauncherTest, DialogHoldsEveryTextInEveryLanguage) {
         }
         QCoreApplication::removeTranslator(&translator);
     }
+}
+
+// The dialog is drawn at a whole multiple of its size, as Qt 5 does by
+// default: on a screen of 144 dpi (1.5 times the base 96) at twice its size,
+// with the fonts' DPI lowered to match. Also run on such a screen (see
+// CMakeLists.txt).
+TEST_F(LauncherTest, DialogIsScaledByAWholeFactor) {
+    ProcessingProgressDialog d;
+    d.Present();
+    const QScreen* screen = d.screen();
+    ASSERT_NE(screen, nullptr);
+    const qreal scale = screen->devicePixelRatio();
+    const qreal screen_factor = screen->logicalDotsPerInchY() * scale / 96;
+    EXPECT_EQ(scale, std::round(screen_factor)) << screen_factor;
+    EXPECT_EQ(d.devicePixelRatioF(), scale);
 }
 
 TEST_F(LauncherTest, ProgressIsTheTruncatedPercentage) {

@@ -38,6 +38,15 @@ QIcon IconAt(const ustring& path) {
 }
 }  // namespace
 
+void SetDisplayScaling() {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+}
+
 HandlerThread::HandlerThread() = default;
 
 HandlerThread::~HandlerThread() {

@@ -19,6 +19,12 @@ class QProgressBar;
 class QPushButton;
 class Service;
 
+// Scales the windows for the screen's DPI the same way under Qt 5 and 6: by
+// the screen's factor rounded to a whole number (Qt 5's default; Qt 6 would
+// pass 1.5 through, for example), with pixmaps drawn at the device's
+// resolution (always so in Qt 6). Call before the application object is built.
+void SetDisplayScaling();
+
 // The thread the worker lives on; run() is its own event loop.
 class HandlerThread : public QThread {
     Q_OBJECT

@@ -147,7 +147,7 @@ bool AnswerInformationRequest(int argc, char** argv) {
 // by (the X11 window class is the application name), and scaling on screens
 // of high resolution. Call before the application object is built.
 void SetApplicationIdentity() {
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    SetDisplayScaling();
     QCoreApplication::setApplicationName(QStringLiteral(NIMBRA_DESKTOP_NAME));
     QGuiApplication::setDesktopFileName(QStringLiteral(NIMBRA_DESKTOP_NAME));
 }

@@ -11,8 +11,10 @@
 int main(int argc, char** argv) {
     if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen:"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    SetDisplayScaling();
+    DisplayScaling scaling;
+    scaling.Prepare();
     QApplication app(argc, argv);
+    scaling.Restore();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -37,6 +37,10 @@ TEST_F(VersionTest, SourceInfoKeepsTheValuesOfTheVersionGroupAsWritten) {
         {"build_version=1234\n[Version]\nmajor_version=3\n", {"3", "", "", ""}},
         {"[Other]\nbuild_version=1234\n", {"", "", "", ""}},
         {"[Version]\nbuild_version=0012\n", {"", "", "0012", ""}},
+        // UTF-8 text, whichever Qt reads it: a byte that is not UTF-8 becomes
+        // U+FFFD (Qt 6 drops one that ends a value, Qt 5 replaces it).
+        {"[Version]\nmajor_version=3 \xce\xb2\nminor_version=1\xe9.1\n",
+         {"3 \xce\xb2", "1\xef\xbf\xbd.1", "", ""}},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];

@@ -38,6 +38,25 @@ QIcon IconAt(const ustring& path) {
 }
 }  // namespace
 
+void DisplayScaling::Prepare() {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#else
+    if (!qEnvironmentVariableIsSet("QT_DPI_ADJUSTMENT_POLICY")) {
+        qputenv("QT_DPI_ADJUSTMENT_POLICY", "AdjustUpOnly");
+        policy_set_ = true;
+    }
+#endif
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+}
+
+void DisplayScaling::Restore() {
+    if (policy_set_) qunsetenv("QT_DPI_ADJUSTMENT_POLICY");
+    policy_set_ = false;
+}
+
 HandlerThread::HandlerThread() = default;
 
 HandlerThread::~HandlerThread() {

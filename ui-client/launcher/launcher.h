@@ -19,6 +19,23 @@ class QProgressBar;
 class QPushButton;
 class Service;
 
+// Scales windows for the screen's DPI as Qt 5.15 does by default, under Qt 5
+// and 6 alike: by the screen's factor rounded to a whole number (Qt 6 would
+// pass 1.5 through), with the fonts' DPI raised to make up for a factor
+// rounded down but not lowered for one rounded up (Qt 6 lowers it), and with
+// pixmaps at the device's resolution (always so in Qt 6). Prepare() before
+// the application object is built, Restore() after it: Qt 6 is given its DPI
+// rule through the environment, which the client started later must not
+// inherit. A rule the user set in the environment is kept.
+class DisplayScaling {
+public:
+    void Prepare();
+    void Restore();
+
+private:
+    bool policy_set_ = false;
+};
+
 // The thread the worker lives on; run() is its own event loop.
 class HandlerThread : public QThread {
     Q_OBJECT

@@ -144,10 +144,9 @@ bool AnswerInformationRequest(int argc, char** argv) {
 }
 
 // The names that docks and task bars match the window to its desktop entry
-// by (the X11 window class is the application name), and scaling on screens
-// of high resolution. Call before the application object is built.
+// by (the X11 window class is the application name). Call before the
+// application object is built.
 void SetApplicationIdentity() {
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setApplicationName(QStringLiteral(NIMBRA_DESKTOP_NAME));
     QGuiApplication::setDesktopFileName(QStringLiteral(NIMBRA_DESKTOP_NAME));
 }
@@ -190,10 +189,13 @@ int main(int argc, char** argv) {
     initialize_resources(argv[0]);
     ToolkitEnvironment toolkit_env;
     toolkit_env.Prepare();
+    DisplayScaling scaling;
+    scaling.Prepare();
     // Declared in the order of creation, so they are destroyed in reverse:
     // the controller, then the translator, then the application object.
     std::unique_ptr<QtSingleApplication> app(new QtSingleApplication(argc, argv, true));
     toolkit_env.Restore();
+    scaling.Restore();
     initialize_logger();
 
     if (app->isRunning()) {

@@ -56,6 +56,12 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& info) {
     if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxVersionFileSize) {
         QSettings settings(QStringLiteral("/proc/self/fd/") + QString::number(fd),
                            QSettings::IniFormat);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        // Qt 5 takes the bytes of a file without a byte order mark as
+        // Latin-1; Qt 6 reads every INI file as UTF-8 and has no codec
+        // setting. INFO is UTF-8 text, so both read it the same way.
+        settings.setIniCodec("UTF-8");
+#endif
         settings.beginGroup(QStringLiteral("Version"));
         for (const auto& k : kKeys) {
             const QString key = QString::fromLatin1(k.key);

@@ -24,8 +24,10 @@ void Warn(int line, const ustring& path, const char* why) {
 
 }  // namespace
 
-QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool GUIenabled)
-    : QApplication(argc, argv, GUIenabled) {}
+// QApplication's third parameter is not a GUI switch (that one went with Qt
+// 4) but Qt's own version flags, which a bool would turn into version 0.0.1.
+QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool /*GUIenabled*/)
+    : QApplication(argc, argv) {}
 
 QtSingleApplication::~QtSingleApplication() {
     if (m_lock_fd >= 0) close(m_lock_fd);

@@ -31,6 +31,7 @@ class QtSingleApplication : public QApplication {
     Q_OBJECT
 
 public:
+    // Always a GUI application: GUIenabled is accepted and ignored.
     QtSingleApplication(int& argc, char** argv, bool GUIenabled = true);
     ~QtSingleApplication() override;
 

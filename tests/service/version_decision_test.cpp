@@ -1,6 +1,8 @@
 // Reading both INFO files, the upgrade decision, the install locations and
 // the backup names.
+#include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,6 +62,24 @@ TEST_F(VersionTest, SourceInfoKeepsTheValuesOfTheVersionGroupAsWritten) {
         EXPECT_TRUE(InOrder(logSinceMark(), {"[INFO] nimbra-service(%d): source_version = (" +
                                              std::string(c.fields[0]) + ", " + c.fields[1] + ", " +
                                              c.fields[2] + ", " + c.fields[3] + ")"}));
+    }
+}
+
+// Two copies packed in one second carry INFO files of one size and time
+// stamp; each must still read as itself, whatever the toolkit kept of the
+// last read.
+TEST_F(VersionTest, InfoFilesOfOneSizeAndTimeReadApart) {
+    const struct timespec packed[2] = {{1700000000, 0}, {1700000000, 0}};
+    for (const char* build : {"1200", "1201", "1200"}) {
+        SCOPED_TRACE(build);
+        const std::string h = dir() + "/home" + build;
+        setenv("HOME", h.c_str(), 1);
+        const std::string info = h + "/.NimbraBackup/Nimbra.app/INFO";
+        WriteFile(info, std::string("[Version]\nbuild_version=") + build + "\n");
+        ASSERT_EQ(utimensat(AT_FDCWD, info.c_str(), packed, 0), 0);
+        OpenService s;
+        s.LoadSourceVersion();
+        EXPECT_EQ(std::string(s.source_version.build_version.c_str()), build);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QString>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -35,11 +37,42 @@ ustring ToUstring(const QString& s) {
     return ustring(s.toUtf8().toStdString());
 }
 
+// The bytes of the regular file open at fd, at most kMaxVersionFileSize of
+// them, in a memory file of its own; -1 for anything else. The toolkit keeps
+// what it read of a path and hands it out again while the file there keeps
+// its size and time stamp. Every INFO is read through a path /proc/self/fd/N
+// with N reused, so two INFO files of one size and time stamp (packed in the
+// same second, say) would both read as the first: each copy gets a time stamp
+// that no earlier copy had.
+int FreshCopyOfVersionFile(int fd) {
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxVersionFileSize) return -1;
+    std::string bytes(kMaxVersionFileSize + 1, '\0');
+    size_t got = 0;
+    for (ssize_t n; got < bytes.size(); got += static_cast<size_t>(n)) {
+        n = read(fd, &bytes[got], bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            n = 0;
+        else if (n <= 0)
+            break;
+    }
+    if (got > static_cast<size_t>(kMaxVersionFileSize)) return -1;  // grew since fstat
+    const int copy = memfd_create("INFO", MFD_CLOEXEC);
+    if (copy < 0) return -1;
+    static std::atomic<time_t> last_stamp{0};
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {++last_stamp, 0}};
+    if (write(copy, bytes.data(), got) != static_cast<ssize_t>(got) || futimens(copy, times) != 0) {
+        close(copy);
+        return -1;
+    }
+    return copy;
+}
+
 // Fills the fields of info whose keys the group "Version" of the INI file
 // at path holds; absent keys (or a missing, oversized or special file) leave
 // their fields alone. The file is opened by its bytes and handed to the
-// toolkit through its descriptor, so a path that is not valid in the
-// locale's encoding (a Latin-1 home) is still read.
+// toolkit through a descriptor, so a path that is not valid in the locale's
+// encoding (a Latin-1 home) is still read.
 void ReadVersionFile(const ustring& path, Service::VersionInfo& info) {
     static const struct {
         const char* key;
@@ -52,9 +85,11 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& info) {
     };
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return;
-    struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxVersionFileSize) {
-        QSettings settings(QStringLiteral("/proc/self/fd/") + QString::number(fd),
+    const int copy = FreshCopyOfVersionFile(fd);
+    close(fd);
+    if (copy < 0) return;
+    {
+        QSettings settings(QStringLiteral("/proc/self/fd/") + QString::number(copy),
                            QSettings::IniFormat);
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
         // Qt 5 takes the bytes of a file without a byte order mark as
@@ -69,7 +104,7 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& info) {
         }
         settings.endGroup();
     }
-    close(fd);
+    close(copy);
 }
 
 // Runs sync on the folder at path: fsync makes its entries (renames, new

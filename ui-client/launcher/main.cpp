@@ -191,8 +191,8 @@ int main(int argc, char** argv) {
     toolkit_env.Prepare();
     DisplayScaling scaling;
     scaling.Prepare();
-    // Declared in the order of creation, so they are destroyed in reverse:
-    // the controller, then the translator, then the application object.
+    // Only the controller is destroyed (its thread joined) before the end:
+    // the translator and the application object end with the process.
     std::unique_ptr<QtSingleApplication> app(new QtSingleApplication(argc, argv, true));
     toolkit_env.Restore();
     scaling.Restore();

@@ -2,6 +2,7 @@
 // same user, opens the log, installs the user's language and runs the
 // controller until it ends the event loop.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -161,6 +162,22 @@ void SetApplicationIdentity() {
     _exit(status);
 }
 
+// A session may start the launcher with a standard stream closed or bound
+// to a pipe nobody reads. A closed one would be taken by the next file
+// opened (the lock, the log), which then receives whatever is printed; a
+// pipe without a reader would end the process at its first write. The
+// streams are bound to /dev/null where closed, and a write to a broken pipe
+// fails with EPIPE instead. The client is started with SIGPIPE at its
+// default again.
+void GuardStandardStreams() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        const int null = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (null >= 0 && null != fd) close(null);  // the lowest free descriptor is fd
+    }
+    signal(SIGPIPE, SIG_IGN);
+}
+
 }  // namespace
 
 void initialize_resources(const char* bin) {
@@ -184,6 +201,7 @@ QString getCurrentLanguageFileName() {
 }
 
 int main(int argc, char** argv) {
+    GuardStandardStreams();
     if (AnswerInformationRequest(argc, argv)) return 0;
     SetApplicationIdentity();
     initialize_resources(argv[0]);

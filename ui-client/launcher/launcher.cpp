@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 #include <QCloseEvent>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <climits>
+#include <cstring>
 
 #include "adapter.h"
 #include "linux/linux-service.h"
@@ -185,8 +187,9 @@ Worker::~Worker() {
     m_service.reset();
 }
 
-void Worker::StartThread() {
+bool Worker::StartThread() {
     m_handler_thread->start(QThread::InheritPriority);
+    return m_handler_thread->isRunning() || m_handler_thread->isFinished();
 }
 
 void Worker::QuitThread() {
@@ -210,6 +213,16 @@ QString FailureText(const Service& service) {
                                                     : StrTable::err_init_failed);
 }
 
+// The toolkit does not keep why its thread could not be made: a second
+// try tells.
+const char* ThreadCreationError() {
+    pthread_t thread;
+    const int err = pthread_create(
+        &thread, nullptr, [](void*) -> void* { return nullptr; }, nullptr);
+    if (err == 0) pthread_join(thread, nullptr);
+    return err == 0 ? "failed once" : strerror(err);
+}
+
 }  // namespace
 
 void Worker::HandleServicce() {
@@ -229,6 +242,8 @@ void Worker::HandleServicce() {
     } else {
         Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): no need to upgrade\n",
                        __LINE__);
+        // The decision itself failed (the machine's version unreadable).
+        if (m_service->LastFailure() != Service::Failure::kNone) failure = FailureText(*m_service);
     }
     m_service->RemoveAgedFolders();
     // The client is started before the user is told of a failure, so that
@@ -268,11 +283,25 @@ Launcher::~Launcher() {
 }
 
 void Launcher::Run() {
-    m_worker->StartThread();
+    m_thread_started = m_worker->StartThread();
 }
 
+// At the task limit no thread can be made. Queued to the worker's thread,
+// the run would never happen and the event loop (and the instance lock)
+// would be held for ever: the run is then done here instead, without a
+// live dialog, and still ends the loop.
 void Launcher::Start() {
-    emit sigStart();
+    if (m_thread_started) {
+        emit sigStart();
+        return;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComponent,
+                   "[ERROR] launcher(%d): cannot create the worker thread: %s, preparing the "
+                   "client on the main thread\n",
+                   __LINE__, ThreadCreationError());
+    Worker* worker = m_worker.get();
+    QMetaObject::invokeMethod(
+        this, [worker] { worker->HandleServicce(); }, Qt::QueuedConnection);
 }
 
 void Launcher::LaunchDone() {

@@ -109,8 +109,9 @@ public:
     explicit Worker(std::unique_ptr<Service> service);
     ~Worker() override;
 
-    // Starts the handler thread; the worker lives there from now on.
-    void StartThread();
+    // Starts the handler thread; the worker lives there from now on. false
+    // when no thread could be made (the task limit reached).
+    bool StartThread();
     // Asks the handler thread's event loop to quit.
     void QuitThread();
     // Waits, without a time limit, until the handler thread has finished.
@@ -149,7 +150,8 @@ public:
 
     // Starts the worker's thread.
     void Run();
-    // Queues the service run to the worker's thread.
+    // Queues the service run to the worker's thread, or, when that thread
+    // could not be made, to this thread's event loop.
     void Start();
 
     // The dialog, for inspection by tests; null until an upgrade showed it.
@@ -186,6 +188,7 @@ private:
     std::unique_ptr<ProcessingProgressDialog> m_progress;
     QTimer m_failure_timer;
     bool m_failed = false;
+    bool m_thread_started = false;
 };
 
 #endif  // NIMBRA_LAUNCHER_LAUNCHER_H

@@ -4,10 +4,11 @@
 #include <syslog.h>
 #include <time.h>
 
+#include <algorithm>
 #include <cstring>
-
 #include <new>
 #include <sstream>
+#include <string>
 
 #include "config.h"
 
@@ -63,22 +64,63 @@ private:
 
 StampCache stamp_cache;
 
+// Records that could not be written (the log lives on the disk or quota
+// that an extraction just filled) are kept, up to this many bytes, and
+// written before the next record: the failure's reason then reaches the
+// file once the rollback has freed the space. Guarded by the logger's lock.
+const size_t kMaxUnwritten = 64 * 1024;
+std::string unwritten;
+
+void KeepUnwritten(const char* stamp, const xchar* fmt, va_list args)
+    __attribute__((format(printf, 2, 0)));
+
+void KeepUnwritten(const char* stamp, const xchar* fmt, va_list args) {
+    char text[4096];
+    const int n = vsnprintf(text, sizeof(text), fmt, args);
+    if (n < 0 || unwritten.size() >= kMaxUnwritten) return;
+    unwritten.append(stamp).append(text, std::min(static_cast<size_t>(n), sizeof(text) - 1));
+}
+
+// Writes the kept records to fp (locked by the caller); the bytes written,
+// or -1 when they are still kept.
+long long WriteUnwritten(FILE* fp) {
+    const size_t n = fwrite_unlocked(unwritten.data(), 1, unwritten.size(), fp);
+    if (fflush_unlocked(fp) != 0 || n != unwritten.size()) {
+        clearerr_unlocked(fp);
+        return -1;
+    }
+    const long long written = static_cast<long long>(n);
+    unwritten.clear();
+    return written;
+}
+
 // Writes the time stamp and the message to fp and flushes; returns the bytes
-// written (a failed write counts nothing). Call with the logger's lock held.
+// written (a failed write counts nothing and is kept for the next record).
+// Call with the logger's lock held.
 long long WriteRecord(FILE* fp, const xchar* fmt, va_list args)
     __attribute__((format(printf, 2, 0)));
 
 long long WriteRecord(FILE* fp, const xchar* fmt, va_list args) {
     const char* stamp = stamp_cache.Get(time(nullptr));
+    va_list again;
+    va_copy(again, args);
     // One hold of the stream for the whole record; vfprintf takes it again,
     // which costs little for its owner.
     flockfile(fp);
-    long long counted = static_cast<long long>(fwrite_unlocked(stamp, 1, strlen(stamp), fp));
-    const int n = vfprintf(fp, fmt, args);
-    if (n > 0) counted += n;
-    fflush_unlocked(fp);
+    long long counted = unwritten.empty() ? 0 : WriteUnwritten(fp);
+    if (counted >= 0) {
+        counted += static_cast<long long>(fwrite_unlocked(stamp, 1, strlen(stamp), fp));
+        const int n = vfprintf(fp, fmt, args);
+        if (n > 0) counted += n;
+        if (fflush_unlocked(fp) != 0 || n < 0) {
+            clearerr_unlocked(fp);
+            counted = -1;
+        }
+    }
+    if (counted < 0) KeepUnwritten(stamp, fmt, again);
     funlockfile(fp);
-    return counted;
+    va_end(again);
+    return counted < 0 ? 0 : counted;
 }
 
 }  // namespace

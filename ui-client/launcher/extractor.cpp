@@ -52,6 +52,8 @@ const char kLogRecord = 'L';
 const char kProgressRecord = 'P';
 const char kCountRecord = 'N';
 const char kSummaryRecord = 'S';
+// The errno of a failed write to the disk, when the writer has one.
+const char kWriteErrnoRecord = 'E';
 
 struct ReadFree {
     void operator()(archive* a) const { archive_read_free(a); }
@@ -331,14 +333,14 @@ private:
             Report(channel_, Logger::L_ERR,
                    "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
                    ExtractErrorText(a, ext));
-            return 1;
+            return SendWriteErrno(ext);
         }
         if (Done(entry) != 0) return 1;
         if (archive_write_finish_entry(ext) != ARCHIVE_OK) {
             Report(channel_, Logger::L_ERR,
                    "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n", __LINE__,
                    ErrorText(ext));
-            return 1;
+            return SendWriteErrno(ext);
         }
         return 0;
     }
@@ -351,6 +353,14 @@ private:
         EntryWriter* w = static_cast<EntryWriter*>(self);
         const int64_t in_entry = archive_filter_bytes(w->reader_, 0) - w->entry_start_;
         w->SendPercent(w->bytes_ + std::clamp<int64_t>(in_entry, 0, w->entry_size_));
+    }
+
+    // Tells the parent why the disk writer failed (a full disk or quota is
+    // named as such to the user). 1, the writer's failure.
+    int SendWriteErrno(archive* ext) {
+        const int err = archive_errno(ext);
+        if (err > 0) channel_.Send(kWriteErrnoRecord, std::to_string(err));
+        return 1;
     }
 
     // Counts the entry and reports the percentage when it changed.
@@ -582,6 +592,7 @@ int Extractor::Extract() {
                    __LINE__, source.c_str_utf8(), target.c_str_utf8());
     Notify_Adapter::GetInstance().UpdateDialogText(
         StrTable::LoadStr(StrTable::desc_nmbr_env_preparing));
+    write_errno = 0;
     PackageSummary found;
     if (!summary && Scan(&found) != 0) return -1;
 
@@ -591,10 +602,12 @@ int Extractor::Extract() {
     const bool written = RunReader(
         source, !unbounded, ExtractLimits(source, sum),
         [&](ChildChannel& c) { return EntryWriter(c, sum).Run(src, dst); },
-        [](char kind, const std::string& payload) {
+        [this](char kind, const std::string& payload) {
             if (kind == kProgressRecord)
                 Notify_Adapter::GetInstance().UpdateProgress(
                     100, static_cast<int>(strtol(payload.c_str(), nullptr, 10)));
+            if (kind == kWriteErrnoRecord)
+                write_errno = static_cast<int>(strtol(payload.c_str(), nullptr, 10));
         });
     return written ? 0 : -1;
 }

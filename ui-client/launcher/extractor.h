@@ -44,6 +44,9 @@ public:
     // is skipped). 0 on success; -1 on the first failing entry (earlier
     // entries stay).
     int Extract();
+    // After a failed Extract: the errno of the disk write that failed, 0 when
+    // it was no write (a damaged archive, a refused entry).
+    int WriteErrno() const { return write_errno; }
     // Reads in this process, without the reader's time and memory bounds:
     // only for a caller that bounds the whole process itself (the fuzzer).
     void SetUnbounded(bool unbounded) { this->unbounded = unbounded; }
@@ -60,6 +63,7 @@ private:
     ustring source;
     std::optional<PackageSummary> summary;  // of an earlier Scan
     bool unbounded = false;
+    int write_errno = 0;
 };
 
 #endif  // NIMBRA_LAUNCHER_EXTRACTOR_H

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -32,6 +33,9 @@ void ApplyLimits(const BoundedChild::Limits& limits, uint64_t inherited, pid_t p
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() != parent) _exit(1);
     signal(SIGPIPE, SIG_IGN);
+    // Without /proc the parent could not measure what it maps: the limit
+    // must still hold, so the child measures itself.
+    if (inherited == 0) inherited = MappedBytesByProbe();
     if (inherited != 0) {
         const rlim_t as = static_cast<rlim_t>(inherited + limits.memory);
         const struct rlimit memory = {as, as};
@@ -160,4 +164,29 @@ BoundedChild::End BoundedChild::Wait(pid_t pid, int fd,
             pending.erase(0, kHeaderSize + size);
         }
     }
+}
+
+// The smallest soft RLIMIT_AS under which one more page can still be
+// mapped, by bisection; the soft limit is left as it was.
+uint64_t MappedBytesByProbe() {
+    struct rlimit saved;
+    if (getrlimit(RLIMIT_AS, &saved) != 0) return 0;
+    const uint64_t page = static_cast<uint64_t>(sysconf(_SC_PAGESIZE));
+    uint64_t low = 0;                   // one more page does not fit under this
+    uint64_t high = uint64_t{1} << 48;  // the user address space of x86-64 and arm64
+    if (saved.rlim_max != RLIM_INFINITY) high = std::min<uint64_t>(high, saved.rlim_max);
+    while (high - low > page) {
+        const uint64_t mid = low + (high - low) / 2;
+        struct rlimit trial = {static_cast<rlim_t>(mid), saved.rlim_max};
+        if (setrlimit(RLIMIT_AS, &trial) != 0) break;
+        void* p = mmap(nullptr, page, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (p != MAP_FAILED) {
+            munmap(p, page);
+            high = mid;
+        } else {
+            low = mid;
+        }
+    }
+    setrlimit(RLIMIT_AS, &saved);
+    return high > page ? high - page : 0;
 }

@@ -74,4 +74,10 @@ private:
     int status_ = 0;
 };
 
+// The address space the calling process maps now, found without /proc (a
+// sandbox may not mount it); 0 if it can't be found. Call only while no
+// other thread of the process maps memory: it lowers the soft RLIMIT_AS
+// for a moment.
+uint64_t MappedBytesByProbe();
+
 #endif  // NIMBRA_LAUNCHER_LINUX_BOUNDED_CHILD_H

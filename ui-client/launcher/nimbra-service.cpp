@@ -38,42 +38,79 @@ ustring ToUstring(const QString& s) {
 }
 
 // The bytes of the regular file open at fd, at most kMaxVersionFileSize of
-// them, in a memory file of its own; -1 for anything else. The toolkit keeps
-// what it read of a path and hands it out again while the file there keeps
-// its size and time stamp. Every INFO is read through a path /proc/self/fd/N
-// with N reused, so two INFO files of one size and time stamp (packed in the
-// same second, say) would both read as the first: each copy gets a time stamp
-// that no earlier copy had.
-int FreshCopyOfVersionFile(int fd) {
+// them. 0, or the errno of the failure (EFBIG when bigger, EINVAL when not a
+// regular file).
+int ReadVersionBytes(int fd, std::string* bytes) {
     struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxVersionFileSize) return -1;
-    std::string bytes(kMaxVersionFileSize + 1, '\0');
+    if (fstat(fd, &st) != 0) return errno;
+    if (!S_ISREG(st.st_mode)) return EINVAL;
+    if (st.st_size > kMaxVersionFileSize) return EFBIG;
+    bytes->assign(kMaxVersionFileSize + 1, '\0');
     size_t got = 0;
-    for (ssize_t n; got < bytes.size(); got += static_cast<size_t>(n)) {
-        n = read(fd, &bytes[got], bytes.size() - got);
+    for (ssize_t n; got < bytes->size(); got += static_cast<size_t>(n)) {
+        n = read(fd, &(*bytes)[got], bytes->size() - got);
         if (n < 0 && errno == EINTR)
             n = 0;
-        else if (n <= 0)
+        else if (n < 0)
+            return errno;
+        else if (n == 0)
             break;
     }
-    if (got > static_cast<size_t>(kMaxVersionFileSize)) return -1;  // grew since fstat
-    const int copy = memfd_create("INFO", MFD_CLOEXEC);
-    if (copy < 0) return -1;
+    if (got > static_cast<size_t>(kMaxVersionFileSize)) return EFBIG;  // grew since fstat
+    bytes->resize(got);
+    return 0;
+}
+
+// Fills fd with bytes and gives it a time stamp no earlier copy had. The
+// toolkit keeps what it read of a path and hands it out again while the
+// file there keeps its size and time stamp, and the copies' paths are
+// reused: two INFO files of one size and time stamp (packed in the same
+// second, say) would otherwise both read as the first.
+bool FillCopy(int fd, const std::string& bytes) {
     static std::atomic<time_t> last_stamp{0};
     const struct timespec times[2] = {{0, UTIME_OMIT}, {++last_stamp, 0}};
-    if (write(copy, bytes.data(), got) != static_cast<ssize_t>(got) || futimens(copy, times) != 0) {
-        close(copy);
+    return write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
+           futimens(fd, times) == 0;
+}
+
+// A copy of bytes that the toolkit can read by a path of plain ASCII: a
+// memory file reached through /proc/self/fd/N, or, where /proc is not
+// mounted (a sandbox, a chroot) or memory files can't be made, a private
+// temporary file, removed again by the caller (*temporary set). The
+// descriptor, or -1 with errno set.
+int VersionCopy(const std::string& bytes, QString* path, bool* temporary) {
+    *temporary = false;
+    int fd = memfd_create("INFO", MFD_CLOEXEC);
+    if (fd >= 0) {
+        const QByteArray proc = "/proc/self/fd/" + QByteArray::number(fd);
+        if (access(proc.constData(), R_OK) == 0 && FillCopy(fd, bytes)) {
+            *path = QString::fromLatin1(proc);
+            return fd;
+        }
+        close(fd);
+    }
+    QByteArray name = QFile::encodeName(QDir::tempPath()) + "/nimbra-INFO-XXXXXX";
+    if (QFile::encodeName(QFile::decodeName(name)) != name) name = "/tmp/nimbra-INFO-XXXXXX";
+    fd = mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (!FillCopy(fd, bytes)) {
+        const int err = errno;
+        unlink(name.constData());
+        close(fd);
+        errno = err;
         return -1;
     }
-    return copy;
+    *path = QFile::decodeName(name);
+    *temporary = true;
+    return fd;
 }
 
 // Fills the fields of info whose keys the group "Version" of the INI file
-// at path holds; absent keys (or a missing, oversized or special file) leave
-// their fields alone. The file is opened by its bytes and handed to the
-// toolkit through a descriptor, so a path that is not valid in the locale's
-// encoding (a Latin-1 home) is still read.
-void ReadVersionFile(const ustring& path, Service::VersionInfo& info) {
+// at path holds; absent keys leave their fields alone. The file is opened
+// by its bytes and handed to the toolkit through a copy, so a path that is
+// not valid in the locale's encoding (a Latin-1 home) is still read. 0, or
+// the errno of why the file could not be read (nothing filled then).
+int ReadVersionFile(const ustring& path, Service::VersionInfo& info) {
     static const struct {
         const char* key;
         ustring Service::VersionInfo::*field;
@@ -84,13 +121,17 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& info) {
         {"icon_overlay_version", &Service::VersionInfo::icon_overlay_version},
     };
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return;
-    const int copy = FreshCopyOfVersionFile(fd);
+    if (fd < 0) return errno;
+    std::string bytes;
+    const int err = ReadVersionBytes(fd, &bytes);
     close(fd);
-    if (copy < 0) return;
+    if (err != 0) return err;
+    QString copy_path;
+    bool temporary = false;
+    const int copy = VersionCopy(bytes, &copy_path, &temporary);
+    if (copy < 0) return errno;
     {
-        QSettings settings(QStringLiteral("/proc/self/fd/") + QString::number(copy),
-                           QSettings::IniFormat);
+        QSettings settings(copy_path, QSettings::IniFormat);
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
         // Qt 5 takes the bytes of a file without a byte order mark as
         // Latin-1; Qt 6 reads every INI file as UTF-8 and has no codec
@@ -104,7 +145,9 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& info) {
         }
         settings.endGroup();
     }
+    if (temporary) unlink(QFile::encodeName(copy_path).constData());
     close(copy);
+    return 0;
 }
 
 // Runs sync on the folder at path: fsync makes its entries (renames, new
@@ -314,12 +357,42 @@ ustring Service::GetRootNimbraResourceInstallPath() {
     return GetRootNimbraInstallPath() + "";
 }
 
+// The user folder, or the app folder, may be a symbolic link the user made
+// to keep the client on a roomier disk: the folder where it points is the
+// one used (backups, the record of a preparation and the free-space check
+// land there too). A link owned by anyone else is not followed. A link
+// that points nowhere yet names the folder it would point to.
+static ustring FollowUserLink(const ustring& path) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode) || st.st_uid != geteuid())
+        return path;
+    if (char* real = realpath(path.c_str(), nullptr)) {
+        const ustring resolved(real);
+        free(real);
+        return resolved;
+    }
+    std::vector<char> buf(PATH_MAX);
+    const ssize_t n = readlink(path.c_str(), buf.data(), buf.size());
+    if (n <= 0 || static_cast<size_t>(n) >= buf.size()) return path;
+    std::string target(buf.data(), static_cast<size_t>(n));
+    if (target[0] != '/') target = std::string(FSParentPath(path).c_str()) + "/" + target;
+    const std::string name = target.substr(target.rfind('/') + 1);
+    char* parent = realpath(target.substr(0, target.rfind('/')).c_str(), nullptr);
+    if (parent == nullptr || name.empty() || name == "." || name == "..") {
+        free(parent);
+        return path;
+    }
+    const ustring resolved(std::string(parent) + "/" + name);
+    free(parent);
+    return resolved;
+}
+
 ustring Service::GetUserNimbraInstallPath() {
-    return GetUserInstallPath() + "/" + ".NimbraBackup";
+    return FollowUserLink(GetUserInstallPath() + "/" + ".NimbraBackup");
 }
 
 ustring Service::GetUserNimbraAppInstallPath() {
-    return GetUserNimbraInstallPath() + "/" + "Nimbra.app";
+    return FollowUserLink(GetUserNimbraInstallPath() + "/" + "Nimbra.app");
 }
 
 ustring Service::GetUserNimbraDataInstallPath() {
@@ -337,20 +410,48 @@ void Service::LoadSourceVersion() {
                        __LINE__);
         return;
     }
-    ReadVersionFile(path, source_version);
+    if (const int err = ReadVersionFile(path, source_version)) {
+        // Taken as no version: the copy is refreshed from the package.
+        Logger::LogMsg(Logger::L_WARNING, kComp,
+                       "[WARNING] nimbra-service(%d): cannot read the version file '%s': %s\n",
+                       __LINE__, path.c_str(), strerror(err));
+    }
     Logger::LogMsg(
         Logger::L_INFO, kComp, "[INFO] nimbra-service(%d): source_version = (%s, %s, %s, %s)\n",
         __LINE__, source_version.major_version.c_str(), source_version.minor_version.c_str(),
         source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
 }
 
+// Without the machine-wide version nothing can be upgraded safely: the
+// package might be older than the user's copy. The user's copy is started
+// as it is, and the user is told when it looks older than the machine's.
 void Service::LoadTargetVersion() {
-    // No existence test: a missing file simply yields no keys.
-    ReadVersionFile(GetRootNimbraResourceInstallPath() + "/" + "INFO", target_version);
+    const ustring path = GetRootNimbraResourceInstallPath() + "/" + "INFO";
+    if (const int err = ReadVersionFile(path, target_version)) {
+        const bool missing = err == ENOENT;
+        Logger::LogMsg(missing ? Logger::L_WARNING : Logger::L_ERR, kComp,
+                       missing ? "[WARNING] nimbra-service(%d): cannot read the version file "
+                                 "'%s': %s, not upgrading\n"
+                               : "[ERROR] nimbra-service(%d): cannot read the version file "
+                                 "'%s': %s, not upgrading\n",
+                       __LINE__, path.c_str(), strerror(err));
+        if (!missing && IsNewerThanCopy(path)) last_failure = Failure::kOther;
+    }
     Logger::LogMsg(
         Logger::L_INFO, kComp, "[INFO] nimbra-service(%d): target_version = (%s, %s, %s, %s)\n",
         __LINE__, target_version.major_version.c_str(), target_version.minor_version.c_str(),
         target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+}
+
+// The machine-wide file at path changed after the user's copy was made:
+// compared by time stamp, as its content can't be read.
+bool Service::IsNewerThanCopy(const ustring& path) const {
+    struct stat machine, copy;
+    if (stat(path.c_str(), &machine) != 0) return false;
+    if (stat((per_user_install_path + "/INFO").c_str(), &copy) != 0) return true;
+    return machine.st_mtim.tv_sec > copy.st_mtim.tv_sec ||
+           (machine.st_mtim.tv_sec == copy.st_mtim.tv_sec &&
+            machine.st_mtim.tv_nsec > copy.st_mtim.tv_nsec);
 }
 
 bool Service::IsPreparationUnfinished() const {
@@ -418,10 +519,13 @@ int Service::ValidatePackage() {
     int64_t bytes = 0;
     int64_t inodes = 0;
     ustring where;
-    if (!FreeSpace(GetUserNimbraInstallPath(), &bytes, &inodes, &where)) {
+    // The folder that will hold the new copy: with a linked app folder, on
+    // the disk the link points to.
+    const ustring holder = FSParentPath(per_user_install_path);
+    if (!FreeSpace(holder, &bytes, &inodes, &where)) {
         Logger::LogMsg(Logger::L_WARNING, kComp,
                        "[WARNING] nimbra-service(%d): cannot tell the free space for '%s': %s\n",
-                       __LINE__, GetUserNimbraInstallPath().c_str(), strerror(errno));
+                       __LINE__, holder.c_str(), strerror(errno));
     } else if (bytes < needed || inodes < summary.entries) {
         Logger::LogMsg(Logger::L_ERR, kComp,
                        "[ERROR] nimbra-service(%d): not enough free space in '%s': %lld bytes and "
@@ -452,7 +556,12 @@ int Service::ExtractPackage() {
     extractor.SetSource(src);
     extractor.SetTarget(dst);
     if (package_summary) extractor.SetSummary(*package_summary);
-    return extractor.Extract();
+    if (extractor.Extract() == 0) return 0;
+    // A quota that statvfs does not show fails the write (EDQUOT) just as a
+    // full disk does (ENOSPC): the user is told the same.
+    const int err = extractor.WriteErrno();
+    if (err == ENOSPC || err == EDQUOT) last_failure = Failure::kNoSpace;
+    return -1;
 }
 
 // Every destructive step is announced in the PreparationMarker first, so that

@@ -38,7 +38,9 @@ public:
     virtual bool IsNeedUpgrade() = 0;
 
     // Why the last HandlePackageUpgrade failed: the package would not fit on
-    // the user's disk, or anything else. kNone after a success or before a try.
+    // the user's disk, or anything else. kNone after a success or before a
+    // try; kOther also when the machine-wide version could not be read and
+    // the user's copy looks older than the machine's.
     enum class Failure { kNone, kNoSpace, kOther };
     Failure LastFailure() const { return last_failure; }
     // Whether the app folder holds a whole copy of the client whose start
@@ -87,6 +89,9 @@ public:
     static ustring GetRootNimbraPackagePath();          // root + /package/nimbra.hpk
 
 protected:
+    // Whether the file at path is newer than the INFO of the user's copy
+    // (true when the copy has none).
+    bool IsNewerThanCopy(const ustring& path) const;
     // Whether an earlier preparation of per_user_install_path did not finish.
     bool IsPreparationUnfinished() const;
     // Whether the copy just extracted into app_dir is whole: its INFO's build

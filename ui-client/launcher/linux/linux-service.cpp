@@ -328,14 +328,20 @@ int LinuxService::HandlePackageUpgrade() {
     // between leaves it running from the copy that the recovery replaces.
     const bool stopped = IsPreparationUnfinished() && PerUserBinPathExist();
     if (stopped) StopService();
-    if (RecoverUnfinishedPreparation() != 0 || ValidatePackage() != 0) return -1;
+    if (client_unverified_ || RecoverUnfinishedPreparation() != 0 || ValidatePackage() != 0)
+        return -1;
     if (!stopped && PerUserBinPathExist()) {
         Logger::LogMsg(Logger::L_DEBUG, kComp,
                        "[DEBUG] linux/linux-service(%d): local appdata exist\n", __LINE__);
         StopService();
+        if (client_unverified_) {
+            last_failure = Failure::kOther;
+            return -1;
+        }
     }
     if (PrepareUserEnv() == 0) return 0;
-    last_failure = Failure::kOther;
+    // The extraction may have named a full disk or quota.
+    if (last_failure == Failure::kNone) last_failure = Failure::kOther;
     return -1;
 }
 
@@ -377,6 +383,16 @@ void LinuxService::StopService() {
         return;
     }
     if (kill(pid, 0) != 0 && errno == ESRCH) return;  // already gone
+    if (!IsUserClient(pid) && access("/proc/self", F_OK) != 0) {
+        // Without /proc (a sandbox) no process can be told to be the client:
+        // replacing the copy under a client that still runs is not safe.
+        client_unverified_ = true;
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] linux/linux-service(%d): cannot tell whether process %d of '%s' "
+                       "is the client: /proc: %s, not replacing the copy\n",
+                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), strerror(errno));
+        return;
+    }
     if (!IsUserClient(pid)) {
         Logger::LogMsg(Logger::L_NOTICE, kComp,
                        "[NOTE] linux/linux-service(%d): process %d of '%s' is not the client in "
@@ -445,8 +461,19 @@ pid_t LinuxService::SpawnStartScript() {
     std::vector<char*> env;
     for (std::string& e : env_text) env.push_back(&e[0]);
     env.push_back(nullptr);
+    // The launcher ignores SIGPIPE for its own standard streams; the client
+    // gets the default back.
+    posix_spawnattr_t attr;
+    sigset_t pipe_signal;
+    sigemptyset(&pipe_signal);
+    sigaddset(&pipe_signal, SIGPIPE);
+    const bool attr_made = posix_spawnattr_init(&attr) == 0;
+    const bool have_attr = attr_made && posix_spawnattr_setsigdefault(&attr, &pipe_signal) == 0 &&
+                           posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF) == 0;
     pid_t pid = -1;
-    const int err = posix_spawn(&pid, argv[0], nullptr, nullptr, argv, env.data());
+    const int err =
+        posix_spawn(&pid, argv[0], nullptr, have_attr ? &attr : nullptr, argv, env.data());
+    if (attr_made) posix_spawnattr_destroy(&attr);
     if (err != 0) {
         Logger::LogMsg(Logger::L_ERR, kComp,
                        "[ERROR] linux/linux-service(%d): cannot run '%s': %s\n", __LINE__,

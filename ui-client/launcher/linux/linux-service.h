@@ -59,6 +59,8 @@ protected:
     int start_script_wait_ms = 120 * 1000;
 
 private:
+    // StopService found a live process it could not check (no /proc).
+    bool client_unverified_ = false;
     pid_t started_script_ = -1;  // run by StartCheckedCopy, not yet waited for
 };
 

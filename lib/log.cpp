@@ -147,6 +147,7 @@ int Logger::Initialize(Logger::Type type, const ustring& log_path, const ustring
     if (log_size == nullptr || log_rotated_count_shared == nullptr) return -1;
 
     log_level[ustring("default_component")] = kFallbackThreshold;
+    unwritten.clear();  // meant for the earlier destination
 
     if (!level_path.empty()) {
         // A missing or malformed level file leaves the thresholds as they are.

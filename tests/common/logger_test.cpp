@@ -315,6 +315,36 @@ TEST_F(LoggerFileTest, FailedRotationDropsLaterMessages) {
     EXPECT_TRUE(LogFolderEntries().empty());
 }
 
+// The log lives on the disk (or quota) that a failing extraction fills: a
+// record that can't be written is kept and written before the next one,
+// once the rollback has freed the space.
+TEST_F(LoggerFileTest, RecordsWrittenOnAFullDiskArriveOnceThereIsRoom) {
+    TmpfsMount disk(path("log"), 64);
+    if (!disk.ok()) GTEST_SKIP() << "cannot mount a small disk: " << disk.error();
+    ASSERT_EQ(InitFileLogger(nullptr), 0);
+    const std::string ballast = path("log/ballast");
+    const int fd = open(ballast.c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    const std::string block(4096, 'b');
+    while (write(fd, block.data(), block.size()) > 0) {
+    }
+    close(fd);
+    Logger::LogMsg(Logger::L_ERR, ustring("service_debug"), "the reason %d\n", 1);
+    Logger::LogMsg(Logger::L_ERR, ustring("service_debug"), "the reason %d\n", 2);
+    ASSERT_EQ(unlink(ballast.c_str()), 0);
+    Logger::LogMsg(Logger::L_ERR, ustring("service_debug"), "after the rollback\n");
+    const std::string text = ReadFile(logPath());
+    const size_t one = text.find("the reason 1\n");
+    const size_t two = text.find("the reason 2\n");
+    const size_t after = text.find("after the rollback\n");
+    ASSERT_NE(one, std::string::npos) << text;
+    EXPECT_LT(one, two);
+    EXPECT_LT(two, after);
+    EXPECT_NE(after, std::string::npos) << text;
+    EXPECT_EQ(text.find("the reason 1\n", one + 1), std::string::npos) << "written twice";
+    Logger::Destroy();
+}
+
 TEST_F(LoggerFileTest, FailedInitializeDropsMessages) {
     const std::string bad_paths[] = {"", path("no-such-folder/launcher.log")};
     for (const std::string& bad : bad_paths) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -66,6 +67,19 @@ std::vector<std::string> BuildEnv(const std::map<std::string, const char*>& chan
     return env;
 }
 
+const int kClosed = INT_MAX;
+
+// In the child: the descriptor to make a standard stream of (kClosed to
+// close it), -1 on failure.
+int OpenStream(const std::string& file) {
+    if (file == kClosedStream) return kClosed;
+    if (file != kBrokenPipe) return open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int fds[2];
+    if (pipe(fds) != 0) return -1;
+    close(fds[0]);
+    return fds[1];
+}
+
 }  // namespace
 
 pid_t Start(const std::string& program, const std::vector<std::string>& args,
@@ -82,12 +96,13 @@ pid_t Start(const std::string& program, const std::vector<std::string>& args,
     pid_t pid = fork();
     if (pid == 0) {
         int in = open("/dev/null", O_RDONLY);
-        int out = open(out_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        int err = open(err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int out = OpenStream(out_file);
+        int err = OpenStream(err_file);
         if (in < 0 || out < 0 || err < 0 || chdir(cwd.c_str()) != 0) _exit(126);
         dup2(in, 0);
-        dup2(out, 1);
-        dup2(err, 2);
+        signal(SIGPIPE, SIG_DFL);  // as a session has it
+        out == kClosed ? close(1) : dup2(out, 1);
+        err == kClosed ? close(2) : dup2(err, 2);
         execve(program.c_str(), argv.data(), envp.data());
         _exit(127);
     }

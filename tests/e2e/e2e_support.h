@@ -40,6 +40,11 @@ struct RunResult {
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                      const std::map<std::string, const char*>& env, const std::string& cwd,
                      int timeout_s = 60);
+// Given as out_file or err_file to Start(): the stream is closed, or is a
+// pipe whose reading end is already closed.
+inline const char kClosedStream[] = "<closed>";
+inline const char kBrokenPipe[] = "<broken pipe>";
+
 // Starts it without waiting; the caller waits with Wait().
 pid_t Start(const std::string& program, const std::vector<std::string>& args,
             const std::map<std::string, const char*>& env, const std::string& cwd,

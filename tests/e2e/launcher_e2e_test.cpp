@@ -2,6 +2,7 @@
 // a private home, a sample client that really runs.
 #include <sys/stat.h>
 
+#include <functional>
 #include <iostream>
 
 #include "e2e/launcher_fixture.h"
@@ -337,6 +338,133 @@ TEST_F(LauncherE2E, UnusualEnvironmentsStillStartTheClient) {
     // Nothing was made with the bytes decoded as text (U+FFFD) or at "/".
     EXPECT_FALSE(Exists(dir() + "/caf\xef\xbf\xbd"));
     EXPECT_FALSE(Exists("/.NimbraBackup/Nimbra.app"));
+}
+
+// Sessions users really have, each met by the upgrade from build 100 (whose
+// client runs) to 101. The launcher must end with status 0 within the bound,
+// keep a whole copy (the new one where it can be made safely) and name in
+// the default log what kept it from upgrading; the next plain run must then
+// converge to the new copy, which also shows that the lock was freed.
+TEST_F(LauncherE2E, SessionsUsersReallyHaveEndWithAWholeCopy) {
+    // A uid of this test alone: the task limit counts every process of a user.
+    const uid_t kUser = 47011;
+    const std::string user_arg = "--reuid=" + std::to_string(kUser);
+    const std::string group_arg = "--regid=" + std::to_string(kUser);
+    fs::permissions(dir(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    const std::string no_proc =
+        "exec unshare -m --propagation private /bin/sh -c 'while umount -l /proc; do :; done; "
+        "[ ! -e /proc/self ] && exec \"$0\"' "
+        "\"$0\"";
+    const bool can_unshare = RunProgram("/usr/bin/unshare", {"-m", "true"}, {}, dir()).status == 0;
+    std::string h;  // the row's home
+    // Killed and reaped: a zombie would still pass for a running client.
+    const auto kill_client = [&] {
+        const pid_t pid = ClientPid(h);
+        if (pid > 0) kill(pid, SIGKILL);
+        for (int i = 0; i < 1000 && pid > 0 && kill(pid, 0) == 0; ++i) {
+            ReapAll();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    };
+    const auto move_behind_link = [&](const std::string& folder, const std::string& to) {
+        fs::create_directories(fs::path(to).parent_path());
+        fs::rename(folder, to);
+        fs::create_symlink(to, folder);
+    };
+    const struct {
+        const char* what;
+        bool as_user;  // root ignores the task limit and file modes
+        bool needs_unshare;
+        std::string wrap;  // shell command of the run, "$0" the launcher
+        const char* out;
+        std::function<void()> before;  // after the first install
+        int build;                     // of the copy after the run
+        std::string record;            // in the default log ("": no error there)
+    } cases[] = {
+        {"standard streams closed", false, false, "exec \"$0\"", kClosedStream, [] {}, 101, ""},
+        {"standard streams a broken pipe", false, false, "exec \"$0\"", kBrokenPipe, [] {}, 101,
+         ""},
+        {"task limit reached", true, false, "exec prlimit --nproc=1 \"$0\"", nullptr, [] {}, 100,
+         "cannot create the worker thread: Resource temporarily unavailable"},
+        {"no /proc, client running", false, true, no_proc, nullptr, [] {}, 100,
+         "is the client: /proc: No such file or directory, not replacing the copy"},
+        {"no /proc, client gone", false, true, no_proc, nullptr, kill_client, 101, ""},
+        {"user folder behind a link", false, false, "exec \"$0\"", nullptr,
+         [&] { move_behind_link(h + "/.NimbraBackup", h + "-disk/NB"); }, 101, ""},
+        {"app folder behind a link", false, false, "exec \"$0\"", nullptr,
+         [&] { move_behind_link(h + "/.NimbraBackup/Nimbra.app", h + "-disk/Nimbra.app"); }, 101,
+         ""},
+        {"INFO unreadable", true, false, "exec \"$0\"", nullptr,
+         [&] { fs::permissions(root() + "/INFO", fs::perms::owner_read); }, 100,
+         "cannot read the version file '" + root() + "/INFO': Permission denied, not upgrading"},
+        {"package unreadable", true, false, "exec \"$0\"", nullptr,
+         [&] { fs::permissions(root() + "/package/nimbra.hpk", fs::perms::owner_read); }, 100,
+         "cannot read package '" + root() + "/package/nimbra.hpk': Permission denied"},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.needs_unshare && !can_unshare) {
+            std::cout << "no mount namespace here, skipping: " << c.what << "\n";
+            continue;
+        }
+        h = dir() + "/s" + std::to_string(++row);
+        fs::create_directories(h);
+        homes_.push_back(h);
+        if (c.as_user) {
+            ASSERT_EQ(chown(h.c_str(), kUser, kUser), 0);
+        }
+        const auto run = [&](const std::string& wrap, const char* out) {
+            const std::string base = h + ".run";
+            const std::string o = out ? out : base + ".out";
+            const std::map<std::string, const char*> env{{"HOME", h.c_str()},
+                                                         {"QT_QPA_PLATFORM", "offscreen"},
+                                                         {"XDG_RUNTIME_DIR", nullptr}};
+            const pid_t pid = c.as_user ? Start("/usr/bin/setpriv",
+                                                {user_arg, group_arg, "--clear-groups", "/bin/sh",
+                                                 "-c", wrap, launcher()},
+                                                env, dir(), o, out ? out : base + ".err")
+                                        : Start("/bin/sh", {"-c", wrap, launcher()}, env, dir(), o,
+                                                out ? out : base + ".err");
+            return Wait(pid, 30);
+        };
+        Publish(100);
+        fs::copy_file(NIMBRA_STAGE "/log/launcher.debug", root() + "/log/launcher.debug",
+                      fs::copy_options::overwrite_existing);
+        ASSERT_EQ(run("exec \"$0\"", nullptr), 0);
+        const pid_t old_client = ClientPid(h);
+        ASSERT_TRUE(Alive(old_client));
+        Publish(101, 5);
+        c.before();
+        const std::string user = h + "/.NimbraBackup";
+        const std::string before = ReadFile(user + "/log/launcher.log");
+
+        EXPECT_EQ(run(c.wrap, c.out), 0) << "the launcher hung or died";
+        const std::string log = ReadFile(user + "/log/launcher.log").substr(before.size());
+        EXPECT_NE(
+            ReadFile(user + "/Nimbra.app/INFO").find("build_version=" + std::to_string(c.build)),
+            std::string::npos);
+        if (c.build == 100) {
+            EXPECT_TRUE(Alive(old_client)) << "the running client was stopped";
+        }
+        if (c.record.empty()) {
+            EXPECT_EQ(log.find("[ERROR]"), std::string::npos) << log;
+        } else {
+            EXPECT_NE(log.find(c.record), std::string::npos) << log;
+        }
+
+        fs::permissions(root() + "/INFO", fs::perms::owner_read | fs::perms::owner_write |
+                                              fs::perms::group_read | fs::perms::others_read);
+        fs::permissions(root() + "/package/nimbra.hpk",
+                        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                            fs::perms::others_read);
+        EXPECT_EQ(run("exec \"$0\"", nullptr), 0);
+        EXPECT_EQ(Tree(fs::canonical(user + "/Nimbra.app")), PackageTree())
+            << "the next run did not converge";
+        EXPECT_FALSE(Exists(user + "/Nimbra.app_tmp"));
+        EXPECT_FALSE(Exists(h + "-disk/Nimbra.app_tmp"));
+        kill_client();
+    }
 }
 
 // Two launchers of the same user started together on a first install, one

@@ -19,6 +19,7 @@
 #include <climits>
 #include <clocale>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <set>
@@ -398,6 +399,24 @@ TEST(BoundedChildTest, EveryChildEndsWithinItsBounds) {
             EXPECT_EQ(records, (std::vector<std::string>{"aone3", "bxxxxxxxx4096"}));
         }
     }
+}
+
+// Without /proc (a sandbox) the reader measures the address space it
+// inherits by probing; the ceiling is added to that, so it must agree with
+// the kernel's own count.
+TEST(BoundedChildTest, AddressSpaceProbeAgreesWithProc) {
+    const auto statm = [] {
+        std::ifstream in("/proc/self/statm");
+        uint64_t pages = 0;
+        in >> pages;
+        return pages * static_cast<uint64_t>(sysconf(_SC_PAGESIZE));
+    };
+    const uint64_t before = statm();
+    const uint64_t probed = MappedBytesByProbe();
+    const uint64_t after = statm();
+    ASSERT_GT(before, 0u) << "no /proc to compare with";
+    EXPECT_GE(probed + (1 << 20), std::min(before, after));
+    EXPECT_LE(probed, std::max(before, after) + (1 << 20));
 }
 
 // --- Failures of the count and of the arguments ----------------------------

@@ -319,7 +319,7 @@ TEST_F(LoggerFileTest, FailedRotationDropsLaterMessages) {
 // record that can't be written is kept and written before the next one,
 // once the rollback has freed the space.
 TEST_F(LoggerFileTest, RecordsWrittenOnAFullDiskArriveOnceThereIsRoom) {
-    TmpfsMount disk(path("log"), 64);
+    nimbra_test::TmpfsMount disk(path("log"), 64);
     if (!disk.ok()) GTEST_SKIP() << "cannot mount a small disk: " << disk.error();
     ASSERT_EQ(InitFileLogger(nullptr), 0);
     const std::string ballast = path("log/ballast");

@@ -438,6 +438,7 @@ TEST_F(LauncherE2E, SessionsUsersReallyHaveEndWithAWholeCopy) {
         c.before();
         const std::string user = h + "/.NimbraBackup";
         const std::string before = ReadFile(user + "/log/launcher.log");
+        const bool linked = fs::is_symlink(user + "/Nimbra.app");  // must stay where it points
 
         EXPECT_EQ(run(c.wrap, c.out), 0) << "the launcher hung or died";
         const std::string log = ReadFile(user + "/log/launcher.log").substr(before.size());
@@ -461,6 +462,7 @@ TEST_F(LauncherE2E, SessionsUsersReallyHaveEndWithAWholeCopy) {
         EXPECT_EQ(run("exec \"$0\"", nullptr), 0);
         EXPECT_EQ(Tree(fs::canonical(user + "/Nimbra.app")), PackageTree())
             << "the next run did not converge";
+        EXPECT_EQ(fs::is_symlink(user + "/Nimbra.app"), linked);
         EXPECT_FALSE(Exists(user + "/Nimbra.app_tmp"));
         EXPECT_FALSE(Exists(h + "-disk/Nimbra.app_tmp"));
         kill_client();

@@ -117,6 +117,50 @@ TEST_F(LauncherE2E, PackageThatCannotBeInstalledLeavesTheRunningClientAlone) {
     }
 }
 
+// A quota that statvfs does not show (a btrfs qgroup) is exceeded during
+// the extraction: the old copy is rolled back and its client left running,
+// and the reason reaches the log, which lives under the same quota.
+TEST_F(LauncherE2E, QuotaExceededDuringExtractionKeepsTheCopyAndTheReason) {
+    const std::string disk = dir() + "/quota";
+    const std::string image = dir() + "/quota.img";
+    fs::create_directories(disk);
+    const std::string make =
+        "truncate -s 200M \"$0\" && mkfs.btrfs -q \"$0\" && mount -o loop \"$0\" \"$1\" && "
+        "btrfs quota enable \"$1\" && btrfs subvolume create \"$1/home\" && "
+        "btrfs qgroup limit 2M \"$1/home\"";
+    const RunResult made = RunProgram("/bin/sh", {"-c", make, image, disk}, {}, dir());
+    if (made.status != 0) {
+        RunProgram("/bin/umount", {"-l", disk}, {}, dir());
+        GTEST_SKIP() << "no btrfs disk with a quota here (btrfs-progs, loop devices): " << made.err;
+    }
+    const std::string h = disk + "/home";
+    Publish(100);
+    fs::copy_file(NIMBRA_STAGE "/log/launcher.debug", root() + "/log/launcher.debug",
+                  fs::copy_options::overwrite_existing);
+    EXPECT_EQ(Launch({}, h).status, 0);
+    EXPECT_TRUE(Alive(ClientPid(h)));
+    // Room on the disk, none under the quota: data that does not compress.
+    package_ = SampleClient(101);
+    std::string noise(3 << 20, '\0');
+    uint32_t x = 2463534242u;
+    for (char& c : noise) c = static_cast<char>((x ^= x << 13, x ^= x >> 17, x ^= x << 5));
+    package_.push_back({"share/noise.bin", noise, 0644});
+    WritePackage(root() + "/package/nimbra.hpk", package_);
+    WriteFile(root() + "/INFO", package_[0].content);
+
+    EXPECT_EQ(Launch({}, h).status, 0);
+    const std::string log = ReadFile(h + "/.NimbraBackup/log/launcher.log");
+    EXPECT_TRUE(InOrder(
+        log, {"archive_read_extract2 failed", "Disk quota exceeded", "Failed to upgrade package"}));
+    EXPECT_NE(ReadFile(h + "/.NimbraBackup/Nimbra.app/INFO").find("build_version=100"),
+              std::string::npos);
+    EXPECT_EQ(ReadFile(h + "/.NimbraBackup/starts.log"),
+              "start build_version=100\nstart build_version=100\n");
+    kill(ClientPid(h), SIGKILL);
+    ReapAll();
+    RunProgram("/bin/umount", {"-l", disk}, {}, dir());
+}
+
 // Another user who holds a lock file of his own in the user folder neither
 // blocks the launcher nor passes for a running instance.
 TEST_F(LauncherE2E, LockHeldByAnotherUserDoesNotBlock) {

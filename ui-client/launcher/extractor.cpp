@@ -333,14 +333,14 @@ private:
             Report(channel_, Logger::L_ERR,
                    "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
                    ExtractErrorText(a, ext));
-            return SendWriteErrno(ext);
+            return SendWriteErrno(a, ext);
         }
         if (Done(entry) != 0) return 1;
         if (archive_write_finish_entry(ext) != ARCHIVE_OK) {
             Report(channel_, Logger::L_ERR,
                    "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n", __LINE__,
                    ErrorText(ext));
-            return SendWriteErrno(ext);
+            return SendWriteErrno(a, ext);
         }
         return 0;
     }
@@ -357,8 +357,10 @@ private:
 
     // Tells the parent why the disk writer failed (a full disk or quota is
     // named as such to the user). 1, the writer's failure.
-    int SendWriteErrno(archive* ext) {
-        const int err = archive_errno(ext);
+    int SendWriteErrno(archive* a, archive* ext) {
+        // archive_read_extract2 may leave it on the reader, which it copies
+        // the writer's failure to.
+        const int err = archive_errno(ext) > 0 ? archive_errno(ext) : archive_errno(a);
         if (err > 0) channel_.Send(kWriteErrnoRecord, std::to_string(err));
         return 1;
     }

@@ -560,7 +560,12 @@ int Service::ExtractPackage() {
     // A quota that statvfs does not show fails the write (EDQUOT) just as a
     // full disk does (ENOSPC): the user is told the same.
     const int err = extractor.WriteErrno();
-    if (err == ENOSPC || err == EDQUOT) last_failure = Failure::kNoSpace;
+    if (err == ENOSPC || err == EDQUOT) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): no room to extract into '%s': %s\n", __LINE__,
+                       dst.c_str(), strerror(err));
+        last_failure = Failure::kNoSpace;
+    }
     return -1;
 }
 

@@ -491,6 +491,18 @@ TEST_F(LauncherE2E, SessionsUsersReallyHaveEndWithAWholeCopy) {
             std::string::npos);
         if (c.build == 100) {
             EXPECT_TRUE(Alive(old_client)) << "the running client was stopped";
+        } else if (c.out != nullptr && std::string(c.out) == kBrokenPipe) {
+            // The launcher ignores SIGPIPE; the client it starts must not.
+            pid_t client = -1;
+            for (int i = 0; i < 500 && (client == old_client || !Alive(client)); ++i) {
+                client = ClientPid(h);
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            const std::string status = ReadFile("/proc/" + std::to_string(client) + "/status");
+            const size_t at = status.find("SigIgn:\t");
+            ASSERT_NE(at, std::string::npos) << status;
+            EXPECT_EQ(std::stoull(status.substr(at + 8), nullptr, 16) & (1ull << (SIGPIPE - 1)),
+                      0u);
         }
         if (c.record.empty()) {
             EXPECT_EQ(log.find("[ERROR]"), std::string::npos) << log;

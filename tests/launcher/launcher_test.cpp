@@ -56,7 +56,12 @@ public:
     int upgrade_result = 0;
     Failure failure = Failure::kNone;
 
-    void PreUpgrade() override { per_user_install_path = GetUserNimbraAppInstallPath(); }
+    // Without an upgrade, failure stands for a decision that failed (the
+    // machine's version unreadable).
+    void PreUpgrade() override {
+        per_user_install_path = GetUserNimbraAppInstallPath();
+        if (!need_upgrade_) last_failure = failure;
+    }
     bool IsNeedUpgrade() override { return need_upgrade_; }
     void StopService() override {}
     int HandlePackageUpgrade() override {
@@ -342,10 +347,12 @@ TEST_F(LauncherTest, FailedUpgradeIsShownAfterTheClientStarted) {
         bool whole_copy;
         StrTable::StringID text;
         End end;
+        bool need_upgrade = true;
     } cases[] = {
         {Service::Failure::kOther, true, StrTable::upgrade_failed, End::kButton},
         {Service::Failure::kOther, false, StrTable::err_init_failed, End::kEscape},
         {Service::Failure::kNoSpace, true, StrTable::err_diskfull, End::kTime},
+        {Service::Failure::kOther, true, StrTable::upgrade_failed, End::kButton, false},
     };
     const std::string script = home() + "/.NimbraBackup/Nimbra.app/package/start-stop";
     for (const Case& c : cases) {
@@ -353,7 +360,7 @@ TEST_F(LauncherTest, FailedUpgradeIsShownAfterTheClientStarted) {
         std::remove(script.c_str());
         if (c.whole_copy) WriteFile(script, "#!/bin/sh\n", 0755);
         EventLog log;
-        auto service = std::make_unique<FakeService>(&log, true);
+        auto service = std::make_unique<FakeService>(&log, c.need_upgrade);
         service->upgrade_result = -1;
         service->failure = c.failure;
         Launcher launcher(std::move(service));

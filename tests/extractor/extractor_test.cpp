@@ -645,6 +645,7 @@ TEST_F(ExtractorTest, FoldersWithoutDataPassAndCutDataStillFails) {
         const std::string added = Log().substr(before.size());
         if (c.result == 0) {
             EXPECT_EQ(CountLines(added, "[ERROR]", ""), 0) << added;
+            EXPECT_EQ(Count(path("pkg.rar")), 3);
             EXPECT_TRUE(IsDir(path("t/e")));
             EXPECT_EQ(ReadFile(path("t/d/f")), "stored data");
         } else {

@@ -1,6 +1,8 @@
 // The installed launcher as a user meets it: a real process, a staged root,
 // a private home, a sample client that really runs.
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 
 #include <functional>
 #include <iostream>
@@ -71,7 +73,7 @@ TEST_F(LauncherE2E, NewerBuildStopsTheRunningClientAndReplacesTheCopy) {
 // stopped or moved: the client the user runs goes on running, its copy is
 // untouched and started again, and the log says why.
 TEST_F(LauncherE2E, PackageThatCannotBeInstalledLeavesTheRunningClientAlone) {
-    enum Kind { kDamaged, kTooBig, kFifo };
+    enum Kind { kDamaged, kTooBig, kTooFewInodes, kFifo };
     struct Case {
         const char* name;
         Kind kind;
@@ -80,6 +82,8 @@ TEST_F(LauncherE2E, PackageThatCannotBeInstalledLeavesTheRunningClientAlone) {
     const Case cases[] = {
         {"damaged", kDamaged, "archive_read_next_header failed: '"},
         {"too big for the disk", kTooBig,
+         "not enough free space in '" + home() + "/.NimbraBackup': "},
+        {"more files than the disk has inodes", kTooFewInodes,
          "not enough free space in '" + home() + "/.NimbraBackup': "},
         {"a FIFO", kFifo, "package '" + root() + "/package/nimbra.hpk' is not a regular file"},
     };
@@ -96,6 +100,14 @@ TEST_F(LauncherE2E, PackageThatCannotBeInstalledLeavesTheRunningClientAlone) {
         const auto old_tree = Tree(app());
         // Leaves about 8 MiB: room for the package's data, not for the margin.
         if (c.kind == kTooBig) WriteFile(user + "/ballast", std::string(32 << 20, 'b'));
+        // Bytes to spare, but inodes for a few small files only (the lock,
+        // the pid file), not for the package's entries.
+        struct statvfs st;
+        ASSERT_EQ(statvfs(user.c_str(), &st), 0);
+        const std::string inodes = "nr_inodes=" + std::to_string(st.f_files - st.f_ffree + 8);
+        if (c.kind == kTooFewInodes) {
+            ASSERT_EQ(mount("tmpfs", user.c_str(), "tmpfs", MS_REMOUNT, inodes.c_str()), 0);
+        }
 
         Publish(101, 20, c.kind == kDamaged ? 10 : -1);
         if (c.kind == kFifo) {

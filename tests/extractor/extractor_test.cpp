@@ -8,7 +8,9 @@
 
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <archive.h>
@@ -46,6 +48,12 @@ using nimbra_test::ReadFile;
 using nimbra_test::Symlink;
 using nimbra_test::WriteArchive;
 using nimbra_test::WriteFile;
+
+// Under AddressSanitizer, an allocation the reader's memory ceiling refuses
+// must fail as it does for everyone (null), not end the reader with a report.
+extern "C" const char* __asan_default_options() {
+    return "allocator_may_return_null=1";
+}
 
 namespace {
 
@@ -346,6 +354,7 @@ TEST(BoundedChildTest, EveryChildEndsWithinItsBounds) {
         BoundedChild::Body body;
         End end;
         int status;
+        size_t reserved = 0;  // address space the parent holds during the run
     };
     const auto ms = [](int n) { return std::chrono::milliseconds(n); };
     const Case cases[] = {
@@ -383,14 +392,32 @@ TEST(BoundedChildTest, EveryChildEndsWithinItsBounds) {
          },
          End::kExited,
          3},
+        // The ceiling comes on top of what the reader inherits, however much
+        // address space the launcher has reserved.
+        {"maps memory below a parent that reserved 16 GiB",
+         {ms(60000), 64 << 20},
+         [](ChildChannel& c) {
+             c.Send('a', "one");
+             void* p = mmap(nullptr, 32 << 20, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
+                            -1, 0);
+             return p == MAP_FAILED ? 3 : 0;
+         },
+         End::kExited,
+         0,
+         size_t{16} << 30},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<std::string> records;
+        void* reserved = c.reserved == 0 ? nullptr
+                                         : mmap(nullptr, c.reserved, PROT_NONE,
+                                                MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+        ASSERT_NE(reserved, MAP_FAILED);
         BoundedChild child(c.limits);
         End end = child.Run(c.body, [&](char kind, const std::string& payload) {
             records.push_back(kind + payload.substr(0, 8) + std::to_string(payload.size()));
         });
+        if (reserved != nullptr) munmap(reserved, c.reserved);
         EXPECT_EQ(end, c.end);
         EXPECT_EQ(child.status(), c.status);
         ASSERT_GE(records.size(), 1u);
@@ -417,6 +444,48 @@ TEST(BoundedChildTest, AddressSpaceProbeAgreesWithProc) {
     ASSERT_GT(before, 0u) << "no /proc to compare with";
     EXPECT_GE(probed + (1 << 20), std::min(before, after));
     EXPECT_LE(probed, std::max(before, after) + (1 << 20));
+}
+
+// A launcher killed while its reader runs (a session that ends) takes the
+// reader with it: nothing keeps reading, or holding memory, for nobody.
+TEST(BoundedChildTest, ReaderEndsWithTheLauncher) {
+    ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);  // the orphaned reader comes back to us
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    const pid_t launcher = fork();
+    ASSERT_GE(launcher, 0);
+    if (launcher == 0) {
+        close(fds[0]);
+        BoundedChild child({std::chrono::minutes(10), 64 << 20});
+        child.Run(
+            [&fds](ChildChannel&) {
+                const pid_t me = getpid();
+                if (write(fds[1], &me, sizeof(me)) != sizeof(me)) return 1;
+                for (;;) pause();
+            },
+            [](char, const std::string&) {});
+        _exit(0);
+    }
+    close(fds[1]);
+    pid_t reader = 0;
+    const bool told = read(fds[0], &reader, sizeof(reader)) == sizeof(reader);
+    close(fds[0]);
+    kill(launcher, SIGKILL);
+    waitpid(launcher, nullptr, 0);
+    int status = 0;
+    pid_t reaped = 0;
+    for (int i = 0; told && i < 1000 && reaped != reader; ++i) {
+        reaped = waitpid(reader, &status, WNOHANG);
+        if (reaped != reader) usleep(10000);
+    }
+    if (told && reaped != reader) {
+        kill(reader, SIGKILL);
+        waitpid(reader, nullptr, 0);
+    }
+    prctl(PR_SET_CHILD_SUBREAPER, 0);
+    ASSERT_TRUE(told);
+    EXPECT_EQ(reaped, reader) << "the reader outlived the launcher by 10 s";
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
 }
 
 // --- Failures of the count and of the arguments ----------------------------
@@ -526,6 +595,115 @@ TEST_F(ExtractorTest, DamagedGzipFailsWithTheReadersReason) {
     EXPECT_EQ(Extract(pkg, path("t")), -1);
     EXPECT_FALSE(Exists(path("t")));
     EXPECT_EQ(CountLines(Log(), "[ERROR]", "archive_read_data_block failed: '*'\n"), 2) << Log();
+}
+
+uint32_t Crc32(const std::string& data) {
+    uint32_t c = 0xffffffffu;
+    for (unsigned char byte : data) {
+        c ^= byte;
+        for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xedb88320u & (0u - (c & 1u)));
+    }
+    return ~c;
+}
+
+std::string Le32(uint32_t v) {
+    std::string out;
+    for (int i = 0; i < 4; ++i) out += static_cast<char>(v >> (8 * i));
+    return out;
+}
+
+// A RAR5 archive of folders and stored files, written from the published
+// format, as libarchive can't write RAR5: each block is a CRC32, its size
+// and its fields as 7-bit variable-length numbers.
+std::string Rar5(const std::vector<ArchiveEntry>& entries) {
+    const auto vint = [](uint64_t v) {
+        std::string out;
+        do {
+            out += static_cast<char>((v & 0x7f) | (v > 0x7f ? 0x80 : 0));
+            v >>= 7;
+        } while (v != 0);
+        return out;
+    };
+    const auto block = [&vint](const std::string& fields) {
+        const std::string sized = vint(fields.size()) + fields;
+        return Le32(Crc32(sized)) + sized;
+    };
+    std::string out("Rar!\x1a\x07\x01\x00", 8);
+    out += block(vint(1) + vint(0) + vint(0));  // main header, no flags
+    for (const ArchiveEntry& e : entries) {
+        const bool dir = e.kind == ArchiveEntry::kDir;
+        // File header: a data area (empty for a folder), then the folder
+        // flag or the data's CRC32, the size, Unix mode, store method.
+        out += block(vint(2) + vint(0x02) + vint(e.data.size()) + vint(dir ? 0x01 : 0x04) +
+                     vint(e.data.size()) + vint(dir ? 040755 : 0100644) +
+                     (dir ? "" : Le32(Crc32(e.data))) + vint(0) + vint(1) + vint(e.path.size()) +
+                     e.path) +
+               e.data;
+    }
+    return out + block(vint(5) + vint(0) + vint(0));  // end of archive
+}
+
+// Folders carry no data; RAR5's reader refuses even a read of none ("Can't
+// decompress an entry marked as a directory"). The check reads data only
+// where extraction does, and still every byte of it. (libarchive does not
+// check the CRC32 of stored RAR5 data: a cut archive stands for damage.)
+TEST_F(ExtractorTest, FoldersWithoutDataPassAndCutDataStillFails) {
+    const std::string whole = Rar5({Dir("d"), File("d/f", "stored data"), Dir("e")});
+    const std::string cut = whole.substr(0, whole.find("stored data") + 6);
+    const struct {
+        const char* name;
+        std::string bytes;
+        int result;
+    } cases[] = {{"whole", whole, 0}, {"cut in the data", cut, -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(path("t"));
+        WriteFile(path("pkg.rar"), c.bytes);
+        const std::string before = Log();
+        EXPECT_EQ(Extract(path("pkg.rar"), path("t")), c.result);
+        const std::string added = Log().substr(before.size());
+        if (c.result == 0) {
+            EXPECT_EQ(CountLines(added, "[ERROR]", ""), 0) << added;
+            EXPECT_EQ(Count(path("pkg.rar")), 3);
+            EXPECT_TRUE(IsDir(path("t/e")));
+            EXPECT_EQ(ReadFile(path("t/d/f")), "stored data");
+        } else {
+            EXPECT_EQ(CountLines(added, "[ERROR]", "archive_read_data_block failed: '*'\n"), 1)
+                << added;
+            EXPECT_EQ(CountLines(added, "[ERROR]", "Failed to calculate total file numbers"), 1);
+            EXPECT_FALSE(Exists(path("t")));
+        }
+    }
+}
+
+// A decoder that needs more memory than the reader may use fails the read,
+// and the log says that the ceiling was reached, not only "Cannot allocate
+// memory". The package itself is sound: a higher ceiling reads it.
+TEST_F(ExtractorTest, DecoderBeyondTheMemoryCeilingSaysSo) {
+    std::string bytes = ReadFile(Package({File("a", "a")}, ArchiveFormat::kTarXz));
+    // After the 12-byte stream header, the block header: its size, no flags,
+    // LZMA2 (0x21) with one property byte, the dictionary size; padding and
+    // the header's CRC32. 36 declares a dictionary of 1 GiB.
+    ASSERT_EQ(bytes.substr(12, 5), std::string("\x02\x00\x21\x01", 4) + bytes[16]);
+    bytes[16] = 36;
+    bytes.replace(20, 4, Le32(Crc32(bytes.substr(12, 8))));
+    const std::string pkg = path("big-window.tar.xz");
+    WriteFile(pkg, bytes);
+    Extractor x;
+    x.SetSource(pkg.c_str());
+    x.SetTarget(path("t").c_str());
+    x.SetMemoryCeiling(64 << 20);
+    PackageSummary summary;
+    EXPECT_EQ(x.Scan(&summary), -1);
+    EXPECT_EQ(CountLines(Log(), "[ERROR]",
+                         "reading '" + pkg +
+                             "' needs more memory than the reader may use: its ceiling of 64 "
+                             "MiB was reached\n"),
+              1)
+        << Log();
+    x.SetMemoryCeiling(uint64_t{2} << 30);
+    EXPECT_EQ(x.Scan(&summary), 0) << Log();
+    EXPECT_EQ(summary.entries, 1);
 }
 
 // --- What may be written where ---------------------------------------------

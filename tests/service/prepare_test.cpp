@@ -38,6 +38,7 @@ public:
         return e.Extract();
     }
 
+    using LinuxService::IsNewCopyWhole;
     using LinuxService::source_version;
     using LinuxService::target_version;
     int extractions = 0;
@@ -254,6 +255,46 @@ TEST_F(PrepareTest, PackageThatIsNotAWholeClientRollsTheOldCopyBack) {
                                  "' has no " + c.missing,
                              "[ERROR] nimbra-service(%d): Failed to extract package, rollback to "
                              "old installation"}));
+    }
+}
+
+// Real packages often give the client's files as links into the copy. Both
+// checks follow such a link, inside the copy only.
+TEST_F(PrepareTest, ClientFilesLinkedInsideTheCopyAreWholeAndNoOthers) {
+    WriteTree(app(), new_);
+    WriteFile(app() + "/lib/x/client", "#!/bin/sh\n", 0755);
+    WriteFile(app() + "/lib/x/data", "x");
+    WriteFile(user() + "/outside", "#!/bin/sh\n", 0755);
+    fs::create_directory_symlink("x", app() + "/lib/to-x");
+    const struct {
+        std::string body;  // of bin/nimbra-backup-ui, then of package/start-stop
+        bool whole;
+    } cases[] = {
+        {"../lib/x/client", true},
+        {"../lib/to-x/../x/./client", true},
+        {"../lib/to-x/client", true},
+        {"../lib/x/data", false},  // not executable
+        {"../lib/x", false},
+        {"../lib/x/none", false},
+        {"../../outside", false},
+        {"../../Nimbra.app/lib/x/client", false},  // leaves the copy on the way
+        {app() + "/lib/x/client", false},          // absolute: wrong once the copy moves
+        {"self", false},                           // a loop
+    };
+    PackageService s(good());
+    for (const char* file : {"/bin/nimbra-backup-ui", "/package/start-stop"}) {
+        const std::string linked = app() + file;
+        const std::string real = ReadFile(linked);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(file) + " -> " + c.body);
+            fs::remove(linked);
+            fs::create_symlink(c.body == "self" ? fs::path(linked).filename().string() : c.body,
+                               linked);
+            EXPECT_EQ(s.IsNewCopyWhole(app().c_str()), c.whole);
+            EXPECT_EQ(s.HasWholeCopy(), c.whole || file[1] == 'b');
+        }
+        fs::remove(linked);
+        WriteFile(linked, real, 0755);
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -61,9 +62,13 @@ void MakeLockedFolders() {
     for (const auto& m : modes) ASSERT_EQ(chmod(m.first, m.second), 0);
 }
 
+// Created in this order on a tmpfs, which lists a folder in creation order
+// or its reverse: the unremovable folder comes between two removable ones
+// whichever way the walk goes.
 void MakeForeignFolder() {
+    WriteFile("tree/first/f", "x");
     WriteFile("tree/root-owned/f", "x");
-    WriteFile("tree/other/f", "x");
+    WriteFile("tree/last/f", "x");
 }
 
 struct Case {
@@ -73,6 +78,7 @@ struct Case {
     bool as_nobody;  // everything but "root-owned" given to the user first
     int result;
     std::vector<const char*> kept, gone;
+    bool on_tmpfs = false;  // "tree" is a tmpfs of its own
 };
 
 const Case kCases[] = {
@@ -89,7 +95,8 @@ const Case kCases[] = {
      true,
      -1,
      {"tree/root-owned/f"},
-     {"tree/other"}},
+     {"tree/first", "tree/last"},
+     true},
 };
 
 // Runs RemoveTree(target) in a child (as the user 65534 if asked) that may
@@ -130,6 +137,11 @@ class TreeRemovalTest : public ServiceTest, public ::testing::WithParamInterface
 
 TEST_P(TreeRemovalTest, RemovesWhatItCanAndNothingBehindALink) {
     const Case& c = GetParam();
+    std::unique_ptr<nimbra_test::TmpfsMount> disk;
+    if (c.on_tmpfs) {
+        disk = std::make_unique<nimbra_test::TmpfsMount>(path("tree"), 1024);
+        ASSERT_TRUE(disk->ok()) << disk->error();
+    }
     c.make();
     ASSERT_FALSE(HasFatalFailure());
     if (c.as_nobody) {

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string>
 #include <system_error>
 
@@ -43,7 +44,6 @@ const int kDiskOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDO
 // Bounds of the reader process. A normal package needs a few tens of MiB;
 // the time allowed grows with the package so that a large one on a slow
 // disk still finishes, while a reader that loops is stopped.
-const uint64_t kReaderMemory = 1024ull << 20;
 const int64_t kMiB = 1 << 20;
 
 // Records from the reader process: a log line (level byte, then the text),
@@ -54,6 +54,9 @@ const char kCountRecord = 'N';
 const char kSummaryRecord = 'S';
 // The errno of a failed write to the disk, when the writer has one.
 const char kWriteErrnoRecord = 'E';
+// The reader was refused memory: libarchive failed with ENOMEM, or our own
+// code ran out. Under the address-space ceiling that means the ceiling.
+const char kMemoryRecord = 'M';
 
 struct ReadFree {
     void operator()(archive* a) const { archive_read_free(a); }
@@ -165,6 +168,13 @@ void Report(ChildChannel& channel, Logger::Level level, const char* fmt, ...) {
     channel.Send(kLogRecord, std::string(1, static_cast<char>(level)) + text);
 }
 
+// Tells the launcher when a's last failure was a refused allocation, so that
+// the log names the reader's memory ceiling rather than a bare "Cannot
+// allocate memory".
+void NoteMemory(ChildChannel& channel, archive* a) {
+    if (archive_errno(a) == ENOMEM) channel.Send(kMemoryRecord, "");
+}
+
 // A reader with every filter and format, opened on source; null (after
 // reporting) on failure.
 ArchiveReader OpenReader(ChildChannel& channel, const ustring& source) {
@@ -180,6 +190,7 @@ ArchiveReader OpenReader(ChildChannel& channel, const ustring& source) {
         Report(channel, Logger::L_ERR,
                "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
                ErrorText(a.get()));
+        NoteMemory(channel, a.get());
         return nullptr;
     }
     return a;
@@ -200,6 +211,7 @@ int NextHeader(ChildChannel& channel, archive* a, archive_entry** entry) {
         Report(channel, Logger::L_ERR,
                "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n", __LINE__,
                ErrorText(a));
+        NoteMemory(channel, a);
     }
     return r;
 }
@@ -217,13 +229,24 @@ int64_t ReadThrough(ChildChannel& channel, archive* a) {
             Report(channel, Logger::L_ERR,
                    "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n", __LINE__,
                    ErrorText(a));
+            NoteMemory(channel, a);
             return -1;
         }
         size = std::max<int64_t>(size, offset + static_cast<int64_t>(len));
     }
 }
 
-// The whole read of Scan: 0 after sending the summary, 1 on failure.
+// Whether the entry carries data to read: the rule archive_read_extract2
+// applies before it copies data (a size not known before the data, or above
+// zero). Some readers refuse a read of the rest: RAR5 answers "Can't
+// decompress an entry marked as a directory" for a folder.
+bool HasData(archive_entry* entry) {
+    return !archive_entry_size_is_set(entry) || archive_entry_size(entry) > 0;
+}
+
+// The whole read of Scan: 0 after sending the summary, 1 on failure. Every
+// header and all data the extraction will read are read, so a package that
+// passes extracts, as far as the reader is concerned.
 int ScanEntries(ChildChannel& channel, const ustring& source) {
     ArchiveReader a = OpenReader(channel, source);
     if (!a) return 1;
@@ -233,7 +256,7 @@ int ScanEntries(ChildChannel& channel, const ustring& source) {
         const int r = NextHeader(channel, a.get(), &entry);
         if (r == ARCHIVE_EOF) break;
         if (r != ARCHIVE_OK) return 1;
-        const int64_t read = ReadThrough(channel, a.get());
+        const int64_t read = HasData(entry) ? ReadThrough(channel, a.get()) : 0;
         if (read < 0) return 1;
         ++summary.entries;
         summary.bytes += std::max<int64_t>(read, archive_entry_size(entry));
@@ -265,6 +288,7 @@ public:
             Report(channel_, Logger::L_ERR,
                    "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
                    source.c_str_utf8(), ErrorText(a.get()));
+            NoteMemory(channel_, a.get());
             return 1;
         }
         WorkingFolder folder;
@@ -333,6 +357,8 @@ private:
             Report(channel_, Logger::L_ERR,
                    "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
                    ExtractErrorText(a, ext));
+            NoteMemory(channel_, a);
+            NoteMemory(channel_, ext);
             return SendWriteErrno(a, ext);
         }
         if (Done(entry) != 0) return 1;
@@ -402,15 +428,29 @@ int64_t FileSize(const ustring& path) {
     return stat(path.c_str_utf8(), &st) == 0 ? static_cast<int64_t>(st.st_size) : 0;
 }
 
-BoundedChild::Limits ScanLimits(const ustring& source) {
+BoundedChild::Limits ScanLimits(const ustring& source, uint64_t memory) {
     const int64_t seconds = 60 + FileSize(source) / kMiB;
-    return {std::chrono::seconds(seconds), kReaderMemory};
+    return {std::chrono::seconds(seconds), memory};
 }
 
-BoundedChild::Limits ExtractLimits(const ustring& source, const PackageSummary& summary) {
+BoundedChild::Limits ExtractLimits(const ustring& source, const PackageSummary& summary,
+                                   uint64_t memory) {
     const int64_t seconds =
         120 + FileSize(source) / kMiB + summary.bytes / (2 * kMiB) + summary.entries / 50;
-    return {std::chrono::seconds(seconds), kReaderMemory};
+    return {std::chrono::seconds(seconds), memory};
+}
+
+// body, reporting a std::bad_alloc of our own code in the reader as the
+// reader running out of memory.
+BoundedChild::Body GuardMemory(const BoundedChild::Body& body) {
+    return [&body](ChildChannel& c) {
+        try {
+            return body(c);
+        } catch (const std::bad_alloc&) {
+            c.Send(kMemoryRecord, "");
+            return 1;
+        }
+    };
 }
 
 // Runs body in a reader process bounded by limits (in this process when
@@ -420,17 +460,27 @@ BoundedChild::Limits ExtractLimits(const ustring& source, const PackageSummary& 
 bool RunReader(const ustring& source, bool bounded, const BoundedChild::Limits& limits,
                const BoundedChild::Body& body,
                const std::function<void(char, const std::string&)>& on_record) {
+    bool refused_memory = false;
     const BoundedChild::Listener relay = [&](char kind, const std::string& payload) {
         if (kind == kLogRecord && !payload.empty()) {
             Logger::LogMsg(static_cast<Logger::Level>(payload[0]), kComp, "%s",
                            payload.c_str() + 1);
+        } else if (kind == kMemoryRecord) {
+            refused_memory = true;
         } else if (on_record) {
             on_record(kind, payload);
         }
     };
-    if (!bounded) return BoundedChild::RunHere(body, relay) == 0;
+    if (!bounded) return BoundedChild::RunHere(GuardMemory(body), relay) == 0;
     BoundedChild child(limits);
-    const BoundedChild::End end = child.Run(body, relay);
+    const BoundedChild::End end = child.Run(GuardMemory(body), relay);
+    if (refused_memory && (end != BoundedChild::End::kExited || child.status() != 0)) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] extractor(%d): reading '%s' needs more memory than the reader "
+                       "may use: its ceiling of %llu MiB was reached\n",
+                       __LINE__, source.c_str_utf8(),
+                       static_cast<unsigned long long>(limits.memory >> 20));
+    }
     switch (end) {
         case BoundedChild::End::kExited:
             return child.status() == 0;
@@ -459,6 +509,14 @@ bool RunReader(const ustring& source, bool bounded, const BoundedChild::Limits& 
 
 }  // namespace
 
+uint64_t ReaderMemoryCeiling() {
+    const uint64_t floor = uint64_t{1} << 30;
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long page_size = sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || page_size <= 0) return floor;
+    return std::max(floor, static_cast<uint64_t>(pages) * static_cast<uint64_t>(page_size) / 4);
+}
+
 void Extractor::SetTarget(const ustring& t) {
     target = t;
 }
@@ -481,7 +539,7 @@ int Extractor::Scan(PackageSummary* out) {
     bool summed = false;
     const ustring src = source;
     const bool read = RunReader(
-        source, !unbounded, ScanLimits(source),
+        source, !unbounded, ScanLimits(source, memory_ceiling),
         [&src](ChildChannel& c) { return ScanEntries(c, src); },
         [&](char kind, const std::string& payload) {
             long long bytes = 0;
@@ -511,7 +569,7 @@ int Extractor::Count() {
     const ustring src = source;
     int count = -1;
     RunReader(
-        source, !unbounded, ScanLimits(source),
+        source, !unbounded, ScanLimits(source, memory_ceiling),
         [&src](ChildChannel& c) {
             ArchiveReader a = OpenReader(c, src);
             if (!a) return 1;
@@ -541,7 +599,7 @@ int Extractor::List() {
     // ours may be left in the buffer it inherits.
     std::fflush(stdout);
     const bool listed = RunReader(
-        source, !unbounded, ScanLimits(source),
+        source, !unbounded, ScanLimits(source, memory_ceiling),
         [&src](ChildChannel& c) {
             ArchiveReader a = OpenReader(c, src);
             if (!a) return 1;
@@ -602,7 +660,7 @@ int Extractor::Extract() {
     const ustring dst = target;
     const PackageSummary sum = *summary;
     const bool written = RunReader(
-        source, !unbounded, ExtractLimits(source, sum),
+        source, !unbounded, ExtractLimits(source, sum, memory_ceiling),
         [&](ChildChannel& c) { return EntryWriter(c, sum).Run(src, dst); },
         [this](char kind, const std::string& payload) {
             if (kind == kProgressRecord)

@@ -19,6 +19,13 @@ struct PackageSummary {
     int64_t bytes = 0;  // the sum of the entries' sizes
 };
 
+// The address space a reader of the package may add to what it inherits: a
+// quarter of the machine's physical memory, at least 1 GiB. Ordinary packages
+// need a few tens of MiB; one whose decoder asks for more (an xz or zstd
+// stream that declares a huge window) fails its read, and the log says that
+// this ceiling was reached.
+uint64_t ReaderMemoryCeiling();
+
 class Extractor {
 public:
     void SetTarget(const ustring& target);
@@ -50,6 +57,8 @@ public:
     // Reads in this process, without the reader's time and memory bounds:
     // only for a caller that bounds the whole process itself (the fuzzer).
     void SetUnbounded(bool unbounded) { this->unbounded = unbounded; }
+    // The reader's memory ceiling, in bytes (ReaderMemoryCeiling by default).
+    void SetMemoryCeiling(uint64_t bytes) { memory_ceiling = bytes; }
 
     // Number of entries before the first one that can't be read, or -1.
     int Count();
@@ -64,6 +73,7 @@ private:
     std::optional<PackageSummary> summary;  // of an earlier Scan
     bool unbounded = false;
     int write_errno = 0;
+    uint64_t memory_ceiling = ReaderMemoryCeiling();
 };
 
 #endif  // NIMBRA_LAUNCHER_EXTRACTOR_H

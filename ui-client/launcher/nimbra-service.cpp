@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QString>
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -212,6 +213,59 @@ bool FreeSpace(const ustring& path, int64_t* bytes, int64_t* inodes, ustring* wh
 bool IsExecutableFile(const ustring& path) {
     struct stat st;
     return lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR) != 0;
+}
+
+// Splits a relative path into its elements, dropping empty ones and ".".
+std::vector<std::string> PathElements(const std::string& path) {
+    std::vector<std::string> out;
+    for (size_t at = 0; at <= path.size();) {
+        size_t slash = path.find('/', at);
+        if (slash == std::string::npos) slash = path.size();
+        const std::string e = path.substr(at, slash - at);
+        if (!e.empty() && e != ".") out.push_back(e);
+        at = slash + 1;
+    }
+    return out;
+}
+
+// Whether relative names, inside the copy in copy_dir, an executable regular
+// file. Packages often give the client's files as links into the copy
+// (bin/nimbra-backup-ui -> ../lib/x/client): links are resolved element by
+// element, and one that is absolute, climbs above the copy, dangles or
+// loops refuses the file. A copy moved to a backup name stays whole.
+bool IsExecutableInCopy(const ustring& copy_dir, const char* relative) {
+    const std::string base = copy_dir.c_str();
+    std::vector<std::string> todo = PathElements(relative);  // reversed: next at the back
+    std::reverse(todo.begin(), todo.end());
+    std::vector<std::string> done;  // resolved elements, none a link
+    for (int links = 0; !todo.empty();) {
+        const std::string e = todo.back();
+        todo.pop_back();
+        if (e == "..") {
+            if (done.empty()) return false;
+            done.pop_back();
+            continue;
+        }
+        std::string path = base;
+        for (const std::string& d : done) path += "/" + d;
+        path += "/" + e;
+        struct stat st;
+        if (lstat(path.c_str(), &st) != 0) return false;
+        if (!S_ISLNK(st.st_mode)) {
+            if (!todo.empty() && !S_ISDIR(st.st_mode)) return false;
+            done.push_back(e);
+            continue;
+        }
+        char body[PATH_MAX];
+        const ssize_t n = readlink(path.c_str(), body, sizeof(body));
+        if (n <= 0 || n == static_cast<ssize_t>(sizeof(body)) || body[0] == '/' || ++links > 40)
+            return false;
+        const std::vector<std::string> more = PathElements(std::string(body, n));
+        todo.insert(todo.end(), more.rbegin(), more.rend());
+    }
+    std::string path = base;
+    for (const std::string& d : done) path += "/" + d;
+    return !done.empty() && IsExecutableFile(ustring(path));
 }
 
 // Moves the whole copy in app_dir, if there is one, to the first free
@@ -460,7 +514,7 @@ bool Service::IsPreparationUnfinished() const {
 
 bool Service::HasWholeCopy() const {
     return !IsPreparationUnfinished() &&
-           IsExecutableFile(per_user_install_path + "/package/start-stop");
+           IsExecutableInCopy(per_user_install_path, "package/start-stop");
 }
 
 bool Service::IsNewCopyWhole(const ustring& app_dir) const {
@@ -470,9 +524,9 @@ bool Service::IsNewCopyWhole(const ustring& app_dir) const {
     if (copy.build_version.empty() ||
         BuildNumber(copy.build_version) < BuildNumber(target_version.build_version))
         missing = "INFO with the machine-wide build";
-    else if (!IsExecutableFile(app_dir + "/bin/nimbra-backup-ui"))
+    else if (!IsExecutableInCopy(app_dir, "bin/nimbra-backup-ui"))
         missing = "executable bin/nimbra-backup-ui";
-    else if (!IsExecutableFile(app_dir + "/package/start-stop"))
+    else if (!IsExecutableInCopy(app_dir, "package/start-stop"))
         missing = "executable package/start-stop";
     if (missing == nullptr) return true;
     Logger::LogMsg(Logger::L_ERR, kComp,

@@ -45,7 +45,8 @@ public:
     Failure LastFailure() const { return last_failure; }
     // Whether the app folder holds a whole copy of the client whose start
     // script may be run: no preparation is unfinished and the start script
-    // is an executable regular file.
+    // is an executable regular file, or a link that leads to one inside the
+    // copy.
     bool HasWholeCopy() const;
     // Puts the last whole copy of a preparation that an earlier run left
     // unfinished back into the app folder (or, with none, removes the
@@ -96,7 +97,8 @@ protected:
     bool IsPreparationUnfinished() const;
     // Whether the copy just extracted into app_dir is whole: its INFO's build
     // is not older than target_version's, and its executable and start
-    // script are executable regular files. Logs what is missing.
+    // script are executable regular files or links that lead to one inside
+    // the copy (never out of it, never dangling). Logs what is missing.
     bool IsNewCopyWhole(const ustring& app_dir) const;
 
     int timeout;

@@ -33,6 +33,19 @@ macro(nimbra_system_files)
   install(CODE "${NIMBRA_SYSTEM_CHECK}" ${NIMBRA_SYSTEM_COMPONENT})
   install(FILES ${ARGN} ${NIMBRA_SYSTEM_COMPONENT})
 endmacro()
+# nimbra_system_link(<link> <target>) makes the absolute path <link> a
+# symbolic link to <target>, replacing a file there.
+function(nimbra_system_link link target)
+  install(CODE "${NIMBRA_SYSTEM_CHECK}" ${NIMBRA_SYSTEM_COMPONENT})
+  install(CODE "
+    set(_link \"\$ENV{DESTDIR}${link}\")
+    get_filename_component(_dir \"\${_link}\" DIRECTORY)
+    file(MAKE_DIRECTORY \"\${_dir}\")
+    file(REMOVE \"\${_link}\")
+    file(CREATE_LINK \"${target}\" \"\${_link}\" SYMBOLIC)
+    message(STATUS \"Linking: \${_link} -> ${target}\")
+  " ${NIMBRA_SYSTEM_COMPONENT})
+endfunction()
 
 function(nimbra_deb)
   cmake_parse_arguments(PARSE_ARGV 0 D "" "NAME;VERSION;TITLE;NOTICE;LINTIAN_OVERRIDES" "")

@@ -2,9 +2,11 @@
 # Tests the installed system: builds the packages from an existing build,
 # checks them, installs them with apt-get, creates two users and runs the
 # launcher for both at the same time as their logins would, installs a newer
-# sample client and checks that each user's next start refreshes that user's
-# copy and restarts that user's client, then purges the packages and checks
-# that the homes were left alone and nothing of the packages is left.
+# sample client and a newer launcher package over an administrator's log
+# thresholds and checks that each user's next start refreshes that user's
+# copy, restarts that user's client and follows those thresholds, then purges
+# the packages and checks that the homes were left alone and nothing of the
+# packages is left.
 #
 #   tests/installed/installed_test.sh [BUILD_DIR]    (default: build)
 #
@@ -23,6 +25,7 @@ started=$SECONDS
 
 root=/opt/Halvern/Nimbra
 autostart=/etc/xdg/autostart/nimbra-backup-launcher.desktop
+levels=/etc/opt/Halvern/Nimbra/launcher.debug
 menu=/usr/share/applications/nimbra-backup-launcher.desktop
 users=(nimbra-test-a nimbra-test-b)
 apt=(apt-get -o DPkg::Lock::Timeout=600 -y -q)
@@ -35,7 +38,9 @@ client_pid() { sed -n 's/^pid=//p' "$(home_of "$1")/.NimbraBackup/ui.pid" 2>/dev
 # Running and not a zombie (PID 1 may not reap the clients it inherits).
 alive() { local s; s=$(ps -o stat= -p "$1" 2>/dev/null) && [ -n "$s" ] && [ "${s#Z}" = "$s" ]; }
 
-[ ! -e /opt/Halvern ] || fail "/opt/Halvern exists already; this test needs a machine without it"
+for d in /opt/Halvern /etc/opt/Halvern; do
+  [ ! -e "$d" ] || fail "$d exists already; this test needs a machine without it"
+done
 for u in "${users[@]}"; do
   ! getent passwd "$u" >/dev/null || fail "user $u exists already"
 done
@@ -43,6 +48,10 @@ done
 work=$(mktemp -d)
 chmod 755 "$work"  # the users reach their runtime folders in it; apt reads the packages
 installed=0 created=()
+# dpkg removes a folder of the packages that is empty and no other package
+# owns when they are purged: an empty /etc/opt that was there before, too.
+etc_opt=0
+[ ! -d /etc/opt ] || etc_opt=1
 cleanup() {
   set +e
   for u in "${created[@]}"; do
@@ -53,6 +62,7 @@ cleanup() {
   if [ "$installed" = 1 ]; then
     "${apt[@]}" purge nimbra-sample-client nimbra-launcher >/dev/null 2>&1
   fi
+  [ "$etc_opt" = 0 ] || [ -d /etc/opt ] || mkdir -m 755 /etc/opt
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -61,10 +71,17 @@ step "building the packages from $build"
 mapfile -t debs < <(scripts/package --out "$work/debs" "$build")
 newer=$(scripts/package --sample-build 1201 --out "$work/debs-1201" "$build" | grep sample-client)
 [ ${#debs[@]} -eq 2 ] && [ -f "$newer" ] || fail "scripts/package did not make the packages"
+# The same launcher as a later version, to upgrade to.
+launcher_deb=$(printf '%s\n' "${debs[@]}" | grep /nimbra-launcher_)
+dpkg-deb -R "$launcher_deb" "$work/repack"
+sed -i 's/^Version: .*/&+1/' "$work/repack/DEBIAN/control"
+newer_launcher=$work/nimbra-launcher-newer.deb
+dpkg-deb -b "$work/repack" "$newer_launcher" >/dev/null
 
 step "lintian"
 status=0
-lintian --fail-on error,warning "${debs[@]}" "$newer" >"$work/lintian.log" 2>&1 || status=$?
+lintian --pedantic --fail-on error,warning,info,pedantic "${debs[@]}" "$newer" >"$work/lintian.log" 2>&1 \
+  || status=$?
 grep -v '^running with root privileges' "$work/lintian.log" || true
 [ $status -eq 0 ] || fail "lintian"
 
@@ -77,6 +94,9 @@ desktop-file-validate "$autostart" "$menu" || fail "desktop-file-validate"
   || fail "the root $root is not whole"
 login_command=$(sed -n 's/^Exec=//p' "$autostart")
 [ "$login_command" = "$root/bin/launcher" ] || fail "the autostart entry starts '$login_command'"
+[ "$(readlink "$root/log/launcher.debug")" = "$levels" ] && [ -f "$levels" ] \
+  || fail "$root/log/launcher.debug does not link to the level file $levels"
+dpkg-query -W -f='${Conffiles}\n' nimbra-launcher | grep -q "^ $levels " || fail "$levels is no conffile"
 
 step "two users: ${users[*]}"
 for u in "${users[@]}"; do
@@ -104,16 +124,22 @@ login_all() {
 }
 
 # The user's copy is the root's package, whole, and owned by the user; the
-# user's client runs from it as that user. Prints the client's pid.
+# user's client runs from it as that user. Prints the client's pid. The log is
+# empty unless a third argument names a text it must hold (beside no trouble).
 check_user() {
-  local u=$1 build=$2 home app ref pid= i
+  local u=$1 build=$2 expected=${3:-} home app ref pid= i
   home=$(home_of "$u") app=$(home_of "$u")/.NimbraBackup/Nimbra.app ref=$work/package-$2
   if [ ! -d "$ref" ]; then mkdir "$ref" && bsdtar -xf "$root/package/nimbra.hpk" -C "$ref"; fi
   grep -qx "build_version=$build" "$ref/INFO" || fail "the root's package is not build $build"
   diff -r "$ref" "$app" >&2 || fail "$u's copy differs from the package of build $build"
   [ -z "$(find "$home/.NimbraBackup" ! -user "$u")" ] || fail "$u's folder holds files of another owner"
   local log=$home/.NimbraBackup/log/launcher.log
-  [ ! -s "$log" ] || { cat "$log" >&2; fail "the launcher logged trouble for $u"; }
+  if [ -z "$expected" ]; then
+    [ ! -s "$log" ] || { cat "$log" >&2; fail "the launcher logged trouble for $u"; }
+  else
+    grep -qF "$expected" "$log" && ! grep -qE '\[(ERROR|WARNING)\]' "$log" \
+      || { cat "$log" >&2; fail "$u's log does not hold '$expected' or holds trouble"; }
+  fi
   for i in $(seq 1 100); do
     pid=$(client_pid "$u")
     if [ -n "$pid" ] && alive "$pid"; then break; fi
@@ -135,15 +161,19 @@ for u in "${users[@]}"; do
   echo "  $u: copy of build 1200, client ${first[$u]}"
 done
 
-step "apt-get install ${newer##*/}"
-"${apt[@]}" install --no-install-recommends "$newer" >"$work/apt.log" 2>&1 \
-  || { cat "$work/apt.log"; fail "apt-get install of the newer sample client"; }
+step "the administrator raises a log threshold; apt-get install ${newer##*/} and a newer launcher"
+echo "service_debug=6" >>"$levels"
+cp "$levels" "$work/levels"
+"${apt[@]}" install --no-install-recommends "$newer" "$newer_launcher" >"$work/apt.log" 2>&1 \
+  || { cat "$work/apt.log"; fail "apt-get install of the newer sample client and launcher"; }
+cmp "$levels" "$work/levels" || fail "the upgrade did not keep the administrator's $levels"
+[ "$(readlink "$root/log/launcher.debug")" = "$levels" ] || fail "the upgrade replaced the link to $levels"
 
 step "both users log in again"
 login_all
 declare -A second
 for u in "${users[@]}"; do
-  second[$u]=$(check_user "$u" 1201)
+  second[$u]=$(check_user "$u" 1201 "target_version = (3, 1, 1201,")
   [ "${second[$u]}" != "${first[$u]}" ] || fail "$u's client was not restarted"
   ! alive "${first[$u]}" || fail "$u's old client ${first[$u]} still runs"
   echo "  $u: copy of build 1201, client ${first[$u]} ended, client ${second[$u]} runs"
@@ -162,7 +192,9 @@ installed=0
 for u in "${users[@]}"; do
   snapshot "$u" | diff "$work/before-$u" - >&2 || fail "purging the packages changed $u's home"
 done
-[ ! -e /opt/Halvern ] || fail "left after purge: $(find /opt/Halvern | head)"
+for d in /opt/Halvern /etc/opt/Halvern; do
+  [ ! -e "$d" ] || fail "left after purge: $(find "$d" | head)"
+done
 [ ! -e "$autostart" ] && [ ! -e "$menu" ] || fail "a desktop entry is left after purge"
 ! dpkg-query -W nimbra-launcher nimbra-sample-client >/dev/null 2>&1 || fail "a package is still known to dpkg"
 

@@ -1,0 +1,50 @@
+# Writes the desktop entry OUTPUT from TEMPLATE, replacing @NIMBRA_DESKTOP_TEXTS@
+# with Name, GenericName and Comment in every language of TABLE
+# (desktop-entry-texts). LANGUAGES lists the launcher's language codes,
+# separated by commas: each needs exactly one row, and a row for any other
+# code is an error too.
+# NIMBRA_PACKAGE_ROOT and NIMBRA_DESKTOP_NAME fill the template's other fields.
+cmake_minimum_required(VERSION 3.16)
+set(keys Name GenericName Comment)
+string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
+set(field " *\\| *([^|]*[^| ])")
+file(STRINGS ${TABLE} lines ENCODING UTF-8)
+set(codes)
+foreach(line IN LISTS lines)
+  if(line MATCHES "^#" OR line MATCHES "^ *$")
+    continue()
+  endif()
+  if(NOT line MATCHES "^([a-z]+) *\\| *([A-Za-z_@]+|-)${field}${field}${field} *$")
+    message(FATAL_ERROR "${TABLE}: not a row of five fields: '${line}'")
+  endif()
+  set(code ${CMAKE_MATCH_1})
+  if(code IN_LIST codes)
+    message(FATAL_ERROR "${TABLE}: two rows for '${code}'")
+  endif()
+  list(APPEND codes ${code})
+  set(suffix "[${CMAKE_MATCH_2}]")
+  if(CMAKE_MATCH_2 STREQUAL "-")
+    set(suffix "")
+  endif()
+  set(i 3)
+  foreach(key IN LISTS keys)
+    string(APPEND lines_${key} "${key}${suffix}=${CMAKE_MATCH_${i}}\n")
+    math(EXPR i "${i} + 1")
+  endforeach()
+endforeach()
+
+set(unknown ${codes})
+list(REMOVE_ITEM unknown ${LANGUAGES})
+set(missing ${LANGUAGES})
+list(REMOVE_ITEM missing ${codes})
+if(unknown OR missing)
+  message(FATAL_ERROR "${TABLE} must have one row for each language of the launcher: "
+    "missing '${missing}', not the launcher's '${unknown}'")
+endif()
+
+set(NIMBRA_DESKTOP_TEXTS "")
+foreach(key IN LISTS keys)
+  string(APPEND NIMBRA_DESKTOP_TEXTS "${lines_${key}}")
+endforeach()
+string(STRIP "${NIMBRA_DESKTOP_TEXTS}" NIMBRA_DESKTOP_TEXTS)
+configure_file(${TEMPLATE} ${OUTPUT} @ONLY)

@@ -98,8 +98,9 @@ TEST_F(PrepareTest, UpgradeMovesPastAStaleBackupAndRemovesBoth) {
 // Each destructive step must be durable before the next: the record is on
 // disk before the folder it announces is moved, and the new copy is on disk
 // before the record lets its backup go. The client starts from the checked
-// copy before that sync, while the record still leads a next run to the
-// backup. The program is linked with these calls wrapped (see
+// copy before that sync and before its trial is recorded (the client must
+// not wait for a flush), while the record still leads a next run to the
+// backup; the backups go only after the trial. The program is linked with these calls wrapped (see
 // CMakeLists.txt), so their order can be read back.
 std::vector<std::string>* g_calls = nullptr;
 std::string g_watched;
@@ -176,9 +177,9 @@ TEST_F(PrepareTest, EveryStepIsDurableBeforeTheNext) {
         "fsync Nimbra.app.pending.new",
         "rename Nimbra.app.pending.new <partial 0\n>",
         "fsync .",
+        "spawn Nimbra.app/package/start-stop",
         "fsync Nimbra.app.pending.new",
         "rename Nimbra.app.pending.new <trial 0\n>",
-        "spawn Nimbra.app/package/start-stop",
         "syncfs Nimbra.app",
         "fsync Nimbra.app.pending.new",
         "rename Nimbra.app.pending.new <whole -1\n>",

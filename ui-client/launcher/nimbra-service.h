@@ -8,6 +8,7 @@
 #define NIMBRA_LAUNCHER_NIMBRA_SERVICE_H
 
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -79,11 +80,15 @@ public:
     // last whole copy put back into the app folder) and then redone.
     virtual int PrepareUserEnv();
     // Starts the client from the copy in the app folder, which has just been
-    // checked whole but is not yet durable, and watches it for the trial
-    // window. true when it came up, or the window passed with no sign of
-    // failure; false (logged, what it started stopped) when it did not.
-    // Here: true, nothing started.
-    virtual bool StartCheckedCopy() { return true; }
+    // checked whole but is not yet durable, calls spawned as soon as the
+    // start script runs, and watches the client for the trial window. true
+    // when it came up, or the window passed with no sign of failure; false
+    // (logged, what it started stopped) when it did not. Here: calls
+    // spawned and answers true, nothing started.
+    virtual bool StartCheckedCopy(const std::function<void()>& spawned) {
+        spawned();
+        return true;
+    }
 
     // Removes the folder of an older per-user layout, on every run.
     void RemoveAgedFolders();
@@ -163,7 +168,7 @@ public:
     // Announces an extraction into the app folder while the whole copy is
     // backup tries (-1: there is none). 0 or -1 (nothing changed on disk).
     int RecordPartial(int tries);
-    // Announces the start of the client from the complete new copy while
+    // Records that the client was started from the complete new copy while
     // the whole copy is backup tries. Only the record's content is flushed
     // first: a loss before its rename is flushed leaves "partial <tries>",
     // which leads to the same copy. 0 or -1 (nothing changed on disk).

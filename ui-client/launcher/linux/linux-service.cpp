@@ -520,11 +520,12 @@ void LinuxService::StopService() {
 
 // The script is spawned first and only then watched: the client never
 // waits for the launcher.
-bool LinuxService::StartCheckedCopy() {
+bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
     const ustring pid_file = GetUserNimbraInstallPath() + "/ui.pid";
     const FileStamp before = StampOf(pid_file);
     const pid_t script = SpawnStartScript();
     if (script < 0) return false;
+    spawned();
     const int fd = OpenPidFd(script);
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(trial_window_ms);

@@ -37,7 +37,7 @@ public:
     // name a live client; with no pid file yet and no other sign, the client
     // counts as slow, not failed. On failure the script, if still running,
     // and the client are stopped, and the reason is logged as an error.
-    bool StartCheckedCopy() override;
+    bool StartCheckedCopy(const std::function<void()>& spawned) override;
     void PreUpgrade() override;
     // Target build strictly greater than the source build, no executable,
     // or an earlier preparation left unfinished.

@@ -451,8 +451,10 @@ int Service::RecoverUnfinishedPreparation() {
     if (!marker.Exists()) return 0;
     if (!marker.IsUpgradeDone() && RestoreWholeCopy(per_user_install_path, marker) != 0) return -1;
     // The app folder holds the last whole copy (or nothing): every backup
-    // name is a leftover now.
-    return DropBackups(per_user_install_path, marker);
+    // name is a leftover now. One that can't be removed is tried again at
+    // the end of the upgrade and by later runs; it does not stop this one.
+    DropBackups(per_user_install_path, marker);
+    return marker.Exists() && !marker.IsUpgradeDone() ? -1 : 0;
 }
 
 int Service::FinishRecordedUpgrade() {

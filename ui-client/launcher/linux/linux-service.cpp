@@ -464,7 +464,14 @@ pid_t LinuxService::LiveClient(pid_t* named) const {
         !ParsePid(value, &pid))
         pid = 0;
     if (named != nullptr) *named = pid;
-    return pid > 0 && kill(pid, 0) == 0 && IsUserClient(pid) ? pid : 0;
+    return pid > 0 && IsLiveClient(pid) ? pid : 0;
+}
+
+// Without /proc nothing tells the client from another process: a live pid
+// is taken for it, since this only tells whether the client came up and is
+// never a reason to signal anything.
+bool LinuxService::IsLiveClient(pid_t pid) const {
+    return kill(pid, 0) == 0 && (IsUserClient(pid) || access("/proc/self/stat", F_OK) != 0);
 }
 
 // The pid file is input: after a crash or a reboot it may name a process
@@ -526,36 +533,10 @@ bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
     const pid_t script = SpawnStartScript();
     if (script < 0) return false;
     spawned();
-    const int fd = OpenPidFd(script);
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(trial_window_ms);
     bool running = true;
-    pid_t client = 0, named = 0;
-    std::string why;
-    for (int step_ms = 1;; step_ms = std::min(step_ms * 2, 20)) {
-        int status = 0;
-        if (running && waitpid(script, &status, WNOHANG) == script) {
-            running = false;
-            if (!Succeeded(status)) why = ScriptEnd(status);
-        }
-        const bool written = StampOf(pid_file) != before;
-        const pid_t live = written ? LiveClient(&named) : 0;
-        if (why.empty() && client > 0 && live == 0)
-            why = "its process " + std::to_string(client) + " ended";
-        client = live > 0 ? live : client;
-        const bool over = std::chrono::steady_clock::now() >= deadline;
-        if (why.empty() && over && written && live == 0)
-            why = named > 0 ? "the pid file names process " + std::to_string(named) +
-                                  ", which is not a running client"
-                            : "the pid file names no process";
-        if (!why.empty()) {
-            if (!written) why += ", no pid file";
-            break;
-        }
-        if (over) break;
-        Pause(running ? fd : -1, step_ms);
-    }
-    if (fd >= 0) close(fd);
+    pid_t client = 0;
+    const std::string why = WatchTrial(
+        script, [&] { return StampOf(pid_file) != before; }, &running, &client);
     if (why.empty()) {
         if (client == 0)
             Logger::LogMsg(Logger::L_NOTICE, kComp,
@@ -571,6 +552,42 @@ bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
                    __LINE__, per_user_install_path.c_str(), why.c_str());
     StopFailedStart(script, running);
     return false;
+}
+
+// The pid file may be caught between its truncation and its new content:
+// a client seen up has ended only when its own process has.
+std::string LinuxService::WatchTrial(pid_t script, const std::function<bool()>& written,
+                                     bool* running, pid_t* client) const {
+    const int fd = OpenPidFd(script);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(trial_window_ms);
+    std::string why;
+    bool pid_file = false;
+    for (int step_ms = 1; why.empty(); step_ms = std::min(step_ms * 2, 20)) {
+        int status = 0;
+        if (*running && waitpid(script, &status, WNOHANG) == script) {
+            *running = false;
+            if (!Succeeded(status)) why = ScriptEnd(status);
+        }
+        pid_t named = 0;
+        pid_file = written();
+        const pid_t live = pid_file ? LiveClient(&named) : 0;
+        const bool seen_ended = *client > 0 && !IsLiveClient(*client);
+        if (live > 0)
+            *client = live;
+        else if (why.empty() && seen_ended)
+            why = "its process " + std::to_string(*client) + " ended";
+        const bool over = std::chrono::steady_clock::now() >= deadline;
+        if (why.empty() && over && pid_file && *client == 0)
+            why = named > 0 ? "the pid file names process " + std::to_string(named) +
+                                  ", which is not a running client"
+                            : "the pid file names no process";
+        if (over) break;
+        if (why.empty()) Pause(*running ? fd : -1, step_ms);
+    }
+    if (fd >= 0) close(fd);
+    if (!why.empty() && !pid_file) why += ", no pid file";
+    return why;
 }
 
 void LinuxService::StopFailedStart(pid_t script, bool script_running) {

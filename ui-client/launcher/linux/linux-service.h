@@ -6,6 +6,9 @@
 
 #include <sys/types.h>
 
+#include <functional>
+#include <string>
+
 #include "nimbra-service.h"
 
 class LinuxService : public Service {
@@ -88,6 +91,14 @@ private:
     // The pid the pid file names if that is a live client of this copy;
     // *named (may be null) gets the pid it names at all, 0 for none.
     pid_t LiveClient(pid_t* named = nullptr) const;
+    // Whether pid is alive and the client (or anything alive, without /proc).
+    bool IsLiveClient(pid_t pid) const;
+    // Watches the start script and the pid file (written() tells whether it
+    // was written since the start) for trial_window_ms, or until a sign of
+    // failure, which it returns (empty: none). *running: the script is not
+    // yet reaped; *client: the live client last seen, 0 for none.
+    std::string WatchTrial(pid_t script, const std::function<bool()>& written, bool* running,
+                           pid_t* client) const;
     // Stops what a failed start left running: the script (if not yet
     // reaped) and the client the pid file names.
     void StopFailedStart(pid_t script, bool script_running);

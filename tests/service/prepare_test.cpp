@@ -2,6 +2,7 @@
 // rollback, first installation, and the next run after a run that was
 // killed half-way.
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -336,6 +337,8 @@ TEST_F(PrepareTest, NewClientThatDoesNotComeUpPutsTheOldCopyBack) {
          "the start script was ended by signal 9, no pid file"},
         {"client ends at once", false, runs_client, client_exits, false, ""},
         {"slow start script", false, "#!/bin/sh\nsleep 1\n", "", true, ""},
+        {"client that execs a helper", false, runs_client,
+         "#!/bin/sh\necho \"pid=$$\" > \"$HOME/.NimbraBackup/ui.pid\"\nexec sleep 30\n", true, ""},
         {"first installation, start script fails", true, "#!/bin/sh\nexit 127\n", "", false,
          "the start script exited with status 127, no pid file"},
     };
@@ -355,6 +358,8 @@ TEST_F(PrepareTest, NewClientThatDoesNotComeUpPutsTheOldCopyBack) {
         EXPECT_EQ(s.PrepareUserEnv(), c.up ? 0 : -1);
         EXPECT_EQ(Tree(app()), TreeOf(c.up || c.first_install ? pkg : old_));
         EXPECT_TRUE(Clean());
+        const std::string pid = ReadFile(user() + "/ui.pid");
+        if (c.up && pid.rfind("pid=", 0) == 0) kill(std::stoi(pid.substr(4)), SIGKILL);
         if (c.up) continue;
         EXPECT_EQ(s.last_failure,
                   c.first_install ? Service::Failure::kNoClient : Service::Failure::kOther);

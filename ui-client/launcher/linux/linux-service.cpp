@@ -474,6 +474,21 @@ bool LinuxService::IsLiveClient(pid_t pid) const {
     return kill(pid, 0) == 0 && (IsUserClient(pid) || access("/proc/self/stat", F_OK) != 0);
 }
 
+namespace {
+
+// A pid file written since the start names what the new copy started, even
+// when that no longer looks like the client (one that execs a helper): it
+// counts while it runs. A zombie, which still answers kill(), does not.
+bool IsRunning(pid_t pid) {
+    if (kill(pid, 0) != 0) return false;
+    std::string stat;
+    if (!ReadHead("/proc/" + std::to_string(pid) + "/stat", 4096, &stat)) return true;
+    const size_t close_paren = stat.rfind(')');
+    return close_paren == std::string::npos || stat.compare(close_paren, 3, ") Z") != 0;
+}
+
+}  // namespace
+
 // The pid file is input: after a crash or a reboot it may name a process
 // that is no longer the client, so the process is checked before each
 // signal. A client that has exited but not been reaped, or a pid taken over
@@ -571,8 +586,9 @@ std::string LinuxService::WatchTrial(pid_t script, const std::function<bool()>& 
         }
         pid_t named = 0;
         pid_file = written();
-        const pid_t live = pid_file ? LiveClient(&named) : 0;
-        const bool seen_ended = *client > 0 && !IsLiveClient(*client);
+        if (pid_file) LiveClient(&named);
+        const pid_t live = named > 0 && IsRunning(named) ? named : 0;
+        const bool seen_ended = *client > 0 && !IsRunning(*client);
         if (live > 0)
             *client = live;
         else if (why.empty() && seen_ended)
@@ -580,7 +596,7 @@ std::string LinuxService::WatchTrial(pid_t script, const std::function<bool()>& 
         const bool over = std::chrono::steady_clock::now() >= deadline;
         if (why.empty() && over && pid_file && *client == 0)
             why = named > 0 ? "the pid file names process " + std::to_string(named) +
-                                  ", which is not a running client"
+                                  ", which is not running"
                             : "the pid file names no process";
         if (over) break;
         if (why.empty()) Pause(*running ? fd : -1, step_ms);

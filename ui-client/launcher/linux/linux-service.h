@@ -33,13 +33,12 @@ public:
     // again from a first installation whose client just failed to come up.
     void PostUpgrade() override;
     // Runs the start script, then watches for trial_window_ms: the client
-    // came up when the pid file, written since, names a live process that
-    // IsUserClient recognises. A sign of failure ends the trial at once: the
-    // script ends with a non-zero status or by a signal, or the client seen
-    // up ends. At the end of the window a pid file written meanwhile must
-    // name a live client; with no pid file yet and no other sign, the client
-    // counts as slow, not failed. On failure the script, if still running,
-    // and the client are stopped, and the reason is logged as an error.
+    // came up when the pid file, written since, names a running process
+    // (not a zombie; written since, it names what the new copy started). A sign of failure ends the
+    // trial at once: the script ends with a non-zero status or by a signal, or the client seen up
+    // ends. At the end of the window a pid file written meanwhile must name a live client; with no
+    // pid file yet and no other sign, the client counts as slow, not failed. On failure the script,
+    // if still running, and the client are stopped, and the reason is logged as an error.
     bool StartCheckedCopy(const std::function<void()>& spawned) override;
     void PreUpgrade() override;
     // Target build strictly greater than the source build, no executable,

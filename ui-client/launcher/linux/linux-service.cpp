@@ -558,7 +558,9 @@ bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
                            "[NOTE] linux/linux-service(%d): no client of '%s' in the pid file "
                            "after %d ms and no sign of failure, taking it as slow\n",
                            __LINE__, per_user_install_path.c_str(), trial_window_ms);
-        if (running) started_script_ = script;
+        // A script that still runs is waited for later, unless the client it
+        // runs is up already.
+        if (running && client == 0) started_script_ = script;
         trial_passed_ = true;
         return true;
     }
@@ -672,6 +674,10 @@ pid_t LinuxService::SpawnStartScript() {
 // has written its pid file it counts as started, and past the limit the
 // script is left running, as the client it may be.
 void LinuxService::WaitForStartScript(pid_t pid) {
+    // A client that ran before this start (its pid file unchanged) says
+    // nothing about this one.
+    const ustring pid_file = GetUserNimbraInstallPath() + "/ui.pid";
+    const FileStamp before = StampOf(pid_file);
     const int fd = OpenPidFd(pid);
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(start_script_wait_ms);
@@ -685,7 +691,7 @@ void LinuxService::WaitForStartScript(pid_t pid) {
                                __LINE__, per_user_install_path.c_str(), ScriptEnd(status).c_str());
             break;
         }
-        if (LiveClient() > 0) break;
+        if (StampOf(pid_file) != before && LiveClient() > 0) break;
         if (std::chrono::steady_clock::now() >= deadline) {
             Logger::LogMsg(Logger::L_WARNING, kComp,
                            "[WARNING] linux/linux-service(%d): '%s' still runs after %d s, no "

@@ -53,8 +53,9 @@ public:
     // Runs the start script with the single argument "start". Its pid, or
     // -1 (logged).
     pid_t SpawnStartScript();
-    // Waits for the start script pid to end, or for the pid file to name a
-    // live client (the script may run it in the foreground), for
+    // Waits for the start script pid to end, or for the pid file, written
+    // since, to name a live client (the script may run it in the
+    // foreground), for
     // start_script_wait_ms at most (then it is left running, and that is
     // logged). A script that ends with a failure is logged.
     void WaitForStartScript(pid_t pid);

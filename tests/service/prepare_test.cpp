@@ -470,19 +470,44 @@ TEST_F(PrepareTest, CopyPath) {
 }
 
 // A start script that keeps the client in the foreground is left running
-// once the wait is over, so the launcher can still end.
+// once the wait is over, so the launcher can still end; once the client it
+// runs has written its pid file, it is not waited for at all.
 TEST_F(PrepareTest, StartScriptThatDoesNotEndIsNoLongerWaitedFor) {
-    Package pkg = new_;
-    for (auto& e : pkg)
-        if (e.path == "package/start-stop") e.content = "#!/bin/sh\nexec sleep 30\n";
-    WriteTree(app(), pkg);
-    struct ShortWait : LinuxService {
-        ShortWait() { start_script_wait_ms = 200; }
-    } s;
-    s.PostUpgrade();
-    EXPECT_TRUE(InOrder(log(), {"[WARNING] linux/linux-service(%d): '" + app() +
-                                "/package/start-stop' still runs after 0 s, no longer waiting "
-                                "for it"}));
+    const struct {
+        const char* what;
+        std::string script;
+        int wait_ms;
+        bool warned;
+    } cases[] = {
+        {"no pid file", "#!/bin/sh\nexec sleep 30\n", 200, true},
+        {"client in the foreground",
+         "#!/bin/sh\necho \"pid=$$\" > \"$HOME/.NimbraBackup/ui.pid\"\n"
+         "while :; do sleep 1; done\n",
+         60 * 1000, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Package pkg = new_;
+        for (auto& e : pkg)
+            if (e.path == "package/start-stop") e.content = c.script;
+        fs::remove_all(app());
+        WriteTree(app(), pkg);
+        struct ShortWait : LinuxService {
+            explicit ShortWait(int ms) { start_script_wait_ms = ms; }
+        } s(c.wait_ms);
+        Mark();
+        s.PostUpgrade();
+        EXPECT_EQ(logSinceMark().find("[WARNING] linux/linux-service(") != std::string::npos,
+                  c.warned)
+            << logSinceMark();
+        if (c.warned) {
+            EXPECT_TRUE(InOrder(logSinceMark(), {"[WARNING] linux/linux-service(%d): '" + app() +
+                                                 "/package/start-stop' still runs after 0 s, no "
+                                                 "longer waiting for it"}));
+        }
+        const std::string pid = ReadFile(user() + "/ui.pid");
+        if (pid.rfind("pid=", 0) == 0) kill(std::stoi(pid.substr(4)), SIGKILL);
+    }
 }
 
 TEST_F(PrepareTest, StartScriptRunsFromAHomeWithASpace) {

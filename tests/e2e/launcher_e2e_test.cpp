@@ -173,6 +173,105 @@ TEST_F(LauncherE2E, QuotaExceededDuringExtractionKeepsTheCopyAndTheReason) {
     RunProgram("/bin/umount", {"-l", disk}, {}, dir());
 }
 
+// A new build whose client does not come up costs the user nothing: the old
+// copy is put back and started, and the log says why; a client that is
+// only slow to write its pid file keeps the new copy.
+TEST_F(LauncherE2E, NewBuildWhoseClientDoesNotComeUpGoesBackToTheOldCopy) {
+    const std::string pid_then =
+        "dir=$(cd \"$(dirname \"$0\")/../..\" && pwd)\n"
+        "echo \"pid=$$\" > \"$dir/ui.pid\"\n";
+    const struct {
+        const char* what;
+        std::string script, client;  // "": as packaged
+        bool back;
+        std::string reason;
+    } cases[] = {
+        {"start script fails", "#!/bin/sh\nexit 127\n", "", true,
+         "did not come up: the start script exited with status 127, no pid file"},
+        {"client exits at once", "", "#!/bin/sh\n" + pid_then + "exit 1\n", true,
+         "did not come up: "},
+        {"client slow to write its pid file", "",
+         "#!/bin/sh\nsleep 5\n" + pid_then + "trap 'exit 0' TERM\nwhile :; do sleep 1; done\n",
+         false, "taking it as slow"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(home() + "/.NimbraBackup");
+        Publish(100);
+        ASSERT_EQ(Launch().status, 0);
+        const pid_t old_client = ClientPid();
+        const auto old_tree = Tree(app());
+        Publish(101);
+        for (auto& e : package_) {
+            if (e.path == "package/start-stop" && !c.script.empty()) e.content = c.script;
+            if (e.path == "bin/nimbra-backup-ui" && !c.client.empty()) e.content = c.client;
+        }
+        WritePackage(root() + "/package/nimbra.hpk", package_);
+        const std::string before = log();
+        EXPECT_EQ(Launch().status, 0);
+        const std::string run = log().substr(before.size());
+        EXPECT_FALSE(Alive(old_client));
+        EXPECT_EQ(Tree(app()), c.back ? old_tree : PackageTree());
+        EXPECT_FALSE(Exists(app() + "_tmp"));
+        EXPECT_FALSE(Exists(app() + ".pending"));
+        EXPECT_TRUE(InOrder(run, {c.reason})) << run;
+        const std::string starts = ReadFile(home() + "/.NimbraBackup/starts.log");
+        if (c.back) {
+            EXPECT_TRUE(
+                InOrder(run, {"rollback to old installation", "Failed to upgrade package"}));
+            EXPECT_EQ(starts.substr(starts.rfind("start ")), "start build_version=100\n");
+        } else {
+            EXPECT_EQ(run.find("[ERROR]"), std::string::npos) << run;
+        }
+        // The client the user now has runs (a slow one after a while).
+        for (int i = 0; i < 100 && !Alive(ClientPid()); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        EXPECT_TRUE(Alive(ClientPid()));
+        kill(ClientPid(), SIGKILL);
+        ReapAll();
+    }
+}
+
+// On upgrade the old client is stopped however it is run, here by an
+// interpreter from a file of the app folder without a "#!" line; a viewer
+// opened on a file of the app folder after a stale pid file that names it
+// is left alone.
+TEST_F(LauncherE2E, UpgradeStopsAnInterpretedClientButNoViewer) {
+    for (const bool viewer : {false, true}) {
+        SCOPED_TRACE(viewer ? "viewer" : "interpreted client");
+        fs::remove_all(home() + "/.NimbraBackup");
+        Publish(100);
+        std::string body;
+        for (auto& e : package_) {
+            if (e.path == "bin/nimbra-backup-ui") body = e.content.substr(e.content.find('\n') + 1);
+        }
+        package_.push_back({"lib/ui.sh", body, 0644});
+        nimbra_test::WriteTree(app(), package_);
+        pid_t pid = 0;
+        if (viewer) {
+            pid = Start("/usr/bin/tail", {"-f", app() + "/lib/ui.sh"}, {}, app() + "/lib",
+                        "/dev/null", "/dev/null");
+            const std::string pid_file = home() + "/.NimbraBackup/ui.pid";
+            WriteFile(pid_file, "pid=" + std::to_string(pid) + "\n");
+            fs::last_write_time(pid_file, fs::last_write_time(pid_file) - std::chrono::hours(1));
+        } else {
+            // Run as "sh lib/ui.sh" from the user folder; it reads its folder from $0.
+            Start("/bin/sh", {"Nimbra.app/lib/ui.sh"}, {}, home() + "/.NimbraBackup", "/dev/null",
+                  "/dev/null");
+            pid = ClientPid();
+        }
+        ASSERT_GT(pid, 0);
+        ASSERT_TRUE(Alive(pid));
+        Publish(101);
+        EXPECT_EQ(Launch().status, 0);
+        ReapAll();
+        EXPECT_EQ(Alive(pid), viewer) << log();
+        EXPECT_EQ(Tree(app()), PackageTree());
+        kill(pid, SIGKILL);
+        ReapAll();
+    }
+}
+
 // Another user who holds a lock file of his own in the user folder neither
 // blocks the launcher nor passes for a running instance.
 TEST_F(LauncherE2E, LockHeldByAnotherUserDoesNotBlock) {

@@ -52,6 +52,12 @@ bool ClientStarting(const std::string& app, const std::string&) {
     return StartScriptPid(app) != 0;
 }
 
+// The new client runs from the new copy, which is still on trial.
+bool TrialWithClientUp(const std::string& app, const std::string&) {
+    return ReadFile(app + ".pending") == "trial 0\n" &&
+           ReadFile(app + "/../starts.log").find("build_version=101") != std::string::npos;
+}
+
 void PrintTo(const KillPoint& kp, std::ostream* os) {
     *os << kp.name;
 }
@@ -127,6 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KillPoint{"nearly all extracted", false, NearlyAllExtracted},
                       KillPoint{"cleaning up", false, CleaningUp},
                       KillPoint{"client starting", false, ClientStarting, true},
+                      KillPoint{"new client up during its trial", false, TrialWithClientUp},
                       KillPoint{"first install, client starting", true, ClientStarting, true},
                       KillPoint{"first install, new INFO extracted", true, NewInfoExtracted},
                       KillPoint{"first install, a third extracted", true, ThirdExtracted}),

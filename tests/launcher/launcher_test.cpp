@@ -353,6 +353,9 @@ TEST_F(LauncherTest, FailedUpgradeIsShownAfterTheClientStarted) {
         {Service::Failure::kOther, false, StrTable::err_init_failed, End::kEscape},
         {Service::Failure::kNoSpace, true, StrTable::err_diskfull, End::kTime},
         {Service::Failure::kOther, true, StrTable::upgrade_failed, End::kButton, false},
+        // A first installation whose client did not come up has a copy,
+        // but nothing the user had before.
+        {Service::Failure::kNoClient, true, StrTable::err_init_failed, End::kButton},
     };
     const std::string script = home() + "/.NimbraBackup/Nimbra.app/package/start-stop";
     for (const Case& c : cases) {

@@ -2,6 +2,7 @@
 // rollback, first installation, and the next run after a run that was
 // killed half-way.
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -27,7 +28,9 @@ namespace {
 // package, the way the real ExtractPackage does.
 class PackageService : public LinuxService {
 public:
-    explicit PackageService(const std::string& archive) : archive_(archive) {}
+    explicit PackageService(const std::string& archive) : archive_(archive) {
+        trial_window_ms = 300;
+    }
 
     int ExtractPackage() override {
         ++extractions;
@@ -39,6 +42,8 @@ public:
     }
 
     using LinuxService::IsNewCopyWhole;
+    using LinuxService::last_failure;
+    using LinuxService::retry_interval_s;
     using LinuxService::source_version;
     using LinuxService::target_version;
     int extractions = 0;
@@ -95,8 +100,9 @@ TEST_F(PrepareTest, UpgradeMovesPastAStaleBackupAndRemovesBoth) {
 // Each destructive step must be durable before the next: the record is on
 // disk before the folder it announces is moved, and the new copy is on disk
 // before the record lets its backup go. The client starts from the checked
-// copy before that sync, while the record still leads a next run to the
-// backup. The program is linked with these calls wrapped (see
+// copy before that sync and before its trial is recorded (the client must
+// not wait for a flush), while the record still leads a next run to the
+// backup; the backups go only after the trial. The program is linked with these calls wrapped (see
 // CMakeLists.txt), so their order can be read back.
 std::vector<std::string>* g_calls = nullptr;
 std::string g_watched;
@@ -174,6 +180,8 @@ TEST_F(PrepareTest, EveryStepIsDurableBeforeTheNext) {
         "rename Nimbra.app.pending.new <partial 0\n>",
         "fsync .",
         "spawn Nimbra.app/package/start-stop",
+        "fsync Nimbra.app.pending.new",
+        "rename Nimbra.app.pending.new <trial 0\n>",
         "syncfs Nimbra.app",
         "fsync Nimbra.app.pending.new",
         "rename Nimbra.app.pending.new <whole -1\n>",
@@ -182,6 +190,30 @@ TEST_F(PrepareTest, EveryStepIsDurableBeforeTheNext) {
         "fsync .",
     };
     EXPECT_EQ(calls, expected);
+
+    // A recovery is as careful: the record is rewritten before the leftover
+    // backups go, and only removed after them.
+    fs::remove_all(app());
+    WriteTree(app(), new_);
+    WriteTree(backup(0), old_);
+    WriteTree(backup(1), old_);
+    WriteFile(marker(), "partial 1\n");
+    calls.clear();
+    g_calls = &calls;
+    EXPECT_EQ(s.RecoverUnfinishedPreparation(), 0);
+    g_calls = nullptr;
+    const std::vector<std::string> recovery = {
+        "rmdir Nimbra.app",
+        "rename Nimbra.app_tmp1 Nimbra.app",
+        "fsync Nimbra.app.pending.new",
+        "rename Nimbra.app.pending.new <whole -1\n>",
+        "fsync .",
+        "rmdir Nimbra.app_tmp",
+        "fsync .",
+    };
+    EXPECT_EQ(calls, recovery);
+    EXPECT_EQ(Tree(app()), TreeOf(old_));
+    EXPECT_TRUE(Clean());
 }
 
 TEST_F(PrepareTest, AllTenBackupNamesTakenTouchesNothing) {
@@ -324,6 +356,81 @@ TEST_F(PrepareTest, FirstInstallationAndItsRetryAfterAFailure) {
     EXPECT_FALSE(next.IsNeedUpgrade());
 }
 
+// The new copy is on trial until its client comes up: a start script that
+// fails, or a client that ends at once, puts the old copy back; a slow one
+// is not rolled back; a first installation keeps its copy and is reported
+// as failed. A build that failed twice is tried again only once a day.
+TEST_F(PrepareTest, NewClientThatDoesNotComeUpPutsTheOldCopyBack) {
+    const std::string client_exits =
+        "#!/bin/sh\necho \"pid=$$\" > \"$HOME/.NimbraBackup/ui.pid\"\nexit 1\n";
+    const std::string runs_client =
+        "#!/bin/sh\n\"$(dirname \"$0\")/../bin/nimbra-backup-ui\" </dev/null >/dev/null &\n";
+    const struct {
+        const char* what;
+        bool first_install;
+        std::string script, client;  // "": as packaged
+        bool up;
+        std::string reason;
+    } cases[] = {
+        {"start script fails", false, "#!/bin/sh\nexit 127\n", "", false,
+         "the start script exited with status 127, no pid file"},
+        {"start script killed", false, "#!/bin/sh\nkill -9 $$\n", "", false,
+         "the start script was ended by signal 9, no pid file"},
+        {"client ends at once", false, runs_client, client_exits, false, ""},
+        {"slow start script", false, "#!/bin/sh\nsleep 1\n", "", true, ""},
+        {"client that execs a helper", false, runs_client,
+         "#!/bin/sh\necho \"pid=$$\" > \"$HOME/.NimbraBackup/ui.pid\"\nexec sleep 30\n", true, ""},
+        {"first installation, start script fails", true, "#!/bin/sh\nexit 127\n", "", false,
+         "the start script exited with status 127, no pid file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const std::string& d : {app(), backup(0), user() + "/ui.pid"}) fs::remove_all(d);
+        if (!c.first_install) WriteTree(app(), old_);
+        Package pkg = new_;
+        for (auto& e : pkg) {
+            if (e.path == "package/start-stop") e.content = c.script;
+            if (e.path == "bin/nimbra-backup-ui" && !c.client.empty()) e.content = c.client;
+        }
+        WritePackage(dir() + "/trial.hpk", pkg);
+        PackageService s(dir() + "/trial.hpk");
+        s.target_version.build_version = "101";
+        Mark();
+        EXPECT_EQ(s.PrepareUserEnv(), c.up ? 0 : -1);
+        EXPECT_EQ(Tree(app()), TreeOf(c.up || c.first_install ? pkg : old_));
+        EXPECT_TRUE(Clean());
+        const std::string pid = ReadFile(user() + "/ui.pid");
+        if (c.up && pid.rfind("pid=", 0) == 0) kill(std::stoi(pid.substr(4)), SIGKILL);
+        if (c.up) continue;
+        EXPECT_EQ(s.last_failure,
+                  c.first_install ? Service::Failure::kNoClient : Service::Failure::kOther);
+        const std::string failed = "[ERROR] linux/linux-service(";
+        const size_t at = logSinceMark().find("' did not come up: " + c.reason);
+        EXPECT_NE(at, std::string::npos) << logSinceMark();
+        EXPECT_NE(logSinceMark().rfind(failed, at), std::string::npos);
+        EXPECT_NE(logSinceMark().find(c.first_install ? "did not come up, and no old installation"
+                                                      : "did not come up, rollback to old"),
+                  std::string::npos);
+    }
+
+    // Build 101 failed (the first installation counts); after one more
+    // failure it waits for the retry interval.
+    PackageService next(good());
+    next.source_version.build_version = "100";
+    next.target_version.build_version = "101";
+    FailedStartRecord(app().c_str()).Add(101, time(nullptr));
+    EXPECT_FALSE(next.IsNeedUpgrade());
+    EXPECT_NE(log().find("[WARNING] nimbra-service("), std::string::npos);
+    EXPECT_NE(log().find("the client of build 101 did not come up 2 times in a row, last on "),
+              std::string::npos)
+        << log();
+    next.retry_interval_s = 0;
+    EXPECT_TRUE(next.IsNeedUpgrade());
+    next.retry_interval_s = 3600;
+    next.target_version.build_version = "102";  // another build is tried at once
+    EXPECT_TRUE(next.IsNeedUpgrade());
+}
+
 // The states a run can leave when it is killed, and what the next run makes
 // of them: with a damaged package the old copy must be back in place, with
 // a good one the app folder must hold exactly the package.
@@ -343,6 +450,7 @@ TEST_F(PrepareTest, NextRunAfterAKillEndsWithTheWholeOldOrTheWholeNewCopy) {
         {"renamed past a stale name", "whole 1\n", nullptr, &partial_old, &old_, &old_},
         {"during extraction", "partial 0\n", &partial_new, &old_, nullptr, &old_},
         {"client started, new copy not yet durable", "partial 0\n", &new_, &old_, nullptr, &old_},
+        {"during the trial of the new client", "trial 0\n", &new_, &old_, nullptr, &old_},
         {"during the rollback", "partial 1\n", &partial_new, &partial_old, &old_, &old_},
         {"old copy moved back by a recovery", "partial 0\n", &old_, nullptr, nullptr, &old_},
         {"while removing the backups", "whole -1\n", &new_, &partial_old, nullptr, &new_},
@@ -361,6 +469,15 @@ TEST_F(PrepareTest, NextRunAfterAKillEndsWithTheWholeOldOrTheWholeNewCopy) {
             if (c.tmp1) WriteTree(backup(1), *c.tmp1);
 
             PackageService s(retry_fails ? damaged() : good());
+            // A copy recorded whole is finished, not extracted again.
+            if (std::string(c.record) == "whole -1\n") {
+                s.source_version.build_version = s.target_version.build_version = "101";
+                EXPECT_EQ(s.FinishRecordedUpgrade(), 0);
+                EXPECT_FALSE(s.IsNeedUpgrade());
+                EXPECT_EQ(Tree(app()), TreeOf(new_));
+                EXPECT_TRUE(Clean());
+                continue;
+            }
             EXPECT_TRUE(s.IsNeedUpgrade());
             if (retry_fails) {
                 EXPECT_EQ(s.PrepareUserEnv(), -1);
@@ -394,19 +511,44 @@ TEST_F(PrepareTest, CopyPath) {
 }
 
 // A start script that keeps the client in the foreground is left running
-// once the wait is over, so the launcher can still end.
+// once the wait is over, so the launcher can still end; once the client it
+// runs has written its pid file, it is not waited for at all.
 TEST_F(PrepareTest, StartScriptThatDoesNotEndIsNoLongerWaitedFor) {
-    Package pkg = new_;
-    for (auto& e : pkg)
-        if (e.path == "package/start-stop") e.content = "#!/bin/sh\nexec sleep 30\n";
-    WriteTree(app(), pkg);
-    struct ShortWait : LinuxService {
-        ShortWait() { start_script_wait_ms = 200; }
-    } s;
-    s.PostUpgrade();
-    EXPECT_TRUE(InOrder(log(), {"[WARNING] linux/linux-service(%d): '" + app() +
-                                "/package/start-stop' still runs after 0 s, no longer waiting "
-                                "for it"}));
+    const struct {
+        const char* what;
+        std::string script;
+        int wait_ms;
+        bool warned;
+    } cases[] = {
+        {"no pid file", "#!/bin/sh\nexec sleep 30\n", 200, true},
+        {"client in the foreground",
+         "#!/bin/sh\necho \"pid=$$\" > \"$HOME/.NimbraBackup/ui.pid\"\n"
+         "while :; do sleep 1; done\n",
+         60 * 1000, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Package pkg = new_;
+        for (auto& e : pkg)
+            if (e.path == "package/start-stop") e.content = c.script;
+        fs::remove_all(app());
+        WriteTree(app(), pkg);
+        struct ShortWait : LinuxService {
+            explicit ShortWait(int ms) { start_script_wait_ms = ms; }
+        } s(c.wait_ms);
+        Mark();
+        s.PostUpgrade();
+        EXPECT_EQ(logSinceMark().find("[WARNING] linux/linux-service(") != std::string::npos,
+                  c.warned)
+            << logSinceMark();
+        if (c.warned) {
+            EXPECT_TRUE(InOrder(logSinceMark(), {"[WARNING] linux/linux-service(%d): '" + app() +
+                                                 "/package/start-stop' still runs after 0 s, no "
+                                                 "longer waiting for it"}));
+        }
+        const std::string pid = ReadFile(user() + "/ui.pid");
+        if (pid.rfind("pid=", 0) == 0) kill(std::stoi(pid.substr(4)), SIGKILL);
+    }
 }
 
 TEST_F(PrepareTest, StartScriptRunsFromAHomeWithASpace) {

@@ -23,7 +23,14 @@
 
 namespace {
 
-class DyingService : public LinuxService {
+// The launcher's service with a shorter trial of the new client: the
+// sample client's start script starts none, so every upgrade waits it out.
+class DriverService : public LinuxService {
+public:
+    DriverService() { trial_window_ms = 300; }
+};
+
+class DyingService : public DriverService {
 public:
     int ExtractPackage() override {
         Service::ExtractPackage();
@@ -53,7 +60,7 @@ int main(int argc, char** argv) {
                            Service::GetRootNimbraInstallPath() + "/log/launcher.debug", 50);
     const char* op = argc > 1 ? argv[1] : "";
     if (strcmp(op, "run") == 0) {
-        LinuxService service;
+        DriverService service;
         return Run(service);
     }
     if (strcmp(op, "die-in-extract") == 0) {

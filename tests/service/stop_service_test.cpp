@@ -261,7 +261,10 @@ TEST_F(StopTest, LiveProcessThatIsNotTheClientKeepsRunning) {
             for (int i = 0; i < 500 && !nimbra_test::Exists(pidFile()); ++i)
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
         } else {
+            // A stale pid file, from before the process got its pid.
             WriteFile(pidFile(), "pid=" + std::to_string(pid) + "\n");
+            const auto written = fs::last_write_time(pidFile());
+            fs::last_write_time(pidFile(), written - std::chrono::hours(1));
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));  // let it exec
         Mark();

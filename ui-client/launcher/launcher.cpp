@@ -204,13 +204,15 @@ namespace {
 
 // What the user is told after a failed upgrade: whether the old copy is
 // still there to be started decides between a failed upgrade and a failed
-// installation; a full disk is named as such in either case.
+// installation (a first installation whose client did not come up is one);
+// a full disk is named as such in either case.
 QString FailureText(const Service& service) {
     if (service.LastFailure() == Service::Failure::kNoSpace) {
         return StrTable::LoadStr(StrTable::err_diskfull);
     }
-    return StrTable::LoadStr(service.HasWholeCopy() ? StrTable::upgrade_failed
-                                                    : StrTable::err_init_failed);
+    const bool old_copy_back =
+        service.HasWholeCopy() && service.LastFailure() != Service::Failure::kNoClient;
+    return StrTable::LoadStr(old_copy_back ? StrTable::upgrade_failed : StrTable::err_init_failed);
 }
 
 // The toolkit does not keep why its thread could not be made: a second

@@ -303,9 +303,46 @@ int BackUpAppFolder(const ustring& app_dir, PreparationMarker& marker, int* trie
     }
 }
 
+// Once app_dir holds the whole copy (or nothing, when there is none):
+// records that every backup name is a leftover, removes them all (a run
+// killed while removing backups can leave gaps in the row), then the
+// record. The record goes only once the backups are gone, so that a run
+// stopped anywhere in between still finds them. 0, or -1 with the record
+// kept for the next run.
+int DropBackups(const ustring& app_dir, PreparationMarker& marker) {
+    if (!marker.IsUpgradeDone() && marker.RecordWhole(-1) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): failed to record the preparation in '%s'\n",
+                       __LINE__, marker.path().c_str());
+        return -1;
+    }
+    int result = 0;
+    for (int i = 0; i < MAX_RENAME_COUNT; ++i)
+        if (RemoveTree(GetAppBackupDir(app_dir, i)) != 0) result = -1;  // logged there
+    return result == 0 ? marker.Remove() : -1;
+}
+
+// Discards the copy in app_dir and moves the old one (backup tries) back.
+// When it can't be moved back the record stays and leads the next run to
+// the last whole copy. 0 when the old copy is in place again.
+int RestoreBackup(const ustring& app_dir, PreparationMarker& marker, int tries) {
+    const ustring backup_dir = GetAppBackupDir(app_dir, tries);
+    RemoveTree(app_dir);
+    // The old copy is whole again in its own place: the ordinary upgrade
+    // decision will try again on the next run.
+    if (FSRename(backup_dir, app_dir, false) == 0) {
+        DropBackups(app_dir, marker);
+        return 0;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComp,
+                   "[ERROR] nimbra-service(%d): failed to restore app from '%s' -> '%s'\n",
+                   __LINE__, backup_dir.c_str(), app_dir.c_str());
+    return -1;
+}
+
 // After a failed extraction: discards the unfinished copy and moves the old
-// one (backup tries) back. Without an old copy, or when it can't be moved
-// back, the record stays and leads the next run to the last whole copy.
+// one (backup tries) back. Without an old copy the record stays and leads
+// the next run to the last whole copy.
 void RollBack(const ustring& app_dir, PreparationMarker& marker, int tries) {
     if (tries < 0) {
         Logger::LogMsg(Logger::L_ERR, kComp,
@@ -318,17 +355,7 @@ void RollBack(const ustring& app_dir, PreparationMarker& marker, int tries) {
                    "[ERROR] nimbra-service(%d): Failed to extract package, rollback to old "
                    "installation\n",
                    __LINE__);
-    const ustring backup_dir = GetAppBackupDir(app_dir, tries);
-    RemoveTree(app_dir);
-    // The old copy is whole again in its own place: the ordinary upgrade
-    // decision will try again on the next run.
-    if (FSRename(backup_dir, app_dir, false) == 0) {
-        marker.Remove();
-        return;
-    }
-    Logger::LogMsg(Logger::L_ERR, kComp,
-                   "[ERROR] nimbra-service(%d): failed to restore app from '%s' -> '%s'\n",
-                   __LINE__, backup_dir.c_str(), app_dir.c_str());
+    RestoreBackup(app_dir, marker, tries);
 }
 
 // Once the new copy in app_dir is whole: makes it durable, then removes
@@ -345,10 +372,31 @@ void RemoveBackups(const ustring& app_dir, PreparationMarker& marker) {
     Logger::LogMsg(Logger::L_INFO, kComp,
                    "[INFO] nimbra-service(%d): user installation is ready, removing backup app\n",
                    __LINE__);
-    // Every backup name, not only those this run tried: a run killed while
-    // removing backups can leave gaps in the row.
-    for (int i = 0; i < MAX_RENAME_COUNT; ++i) RemoveTree(GetAppBackupDir(app_dir, i));
-    marker.Remove();
+    DropBackups(app_dir, marker);
+}
+
+// After the client of the new copy (build) did not come up: counts the
+// failure, then puts the old copy (backup tries) back, to be started by the
+// caller's PostUpgrade. On a first installation there is nothing better
+// than the new copy: it stays, made durable, and is reported as a failed
+// installation. The failure to report.
+Service::Failure GoBackAfterFailedStart(const ustring& app_dir, PreparationMarker& marker,
+                                        int tries, int build) {
+    FailedStartRecord(app_dir).Add(build, time(nullptr));
+    if (tries < 0) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): the new client did not come up, and no old "
+                       "installation to rollback\n",
+                       __LINE__);
+        if (SyncFolder(app_dir, syncfs) == 0) DropBackups(app_dir, marker);
+        return Service::Failure::kNoClient;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComp,
+                   "[ERROR] nimbra-service(%d): the new client did not come up, rollback to old "
+                   "installation\n",
+                   __LINE__);
+    RestoreBackup(app_dir, marker, tries);
+    return Service::Failure::kOther;
 }
 
 }  // namespace
@@ -509,7 +557,25 @@ bool Service::IsNewerThanCopy(const ustring& path) const {
 }
 
 bool Service::IsPreparationUnfinished() const {
-    return PreparationMarker(per_user_install_path).Exists();
+    const PreparationMarker marker(per_user_install_path);
+    return marker.Exists() && !marker.IsUpgradeDone();
+}
+
+bool Service::IsRetryDue() const {
+    const int build = BuildNumber(target_version.build_version);
+    int count = 0;
+    time_t last = 0;
+    if (FailedStartRecord(per_user_install_path)
+            .Allows(build, time(nullptr), retry_interval_s, &count, &last))
+        return true;
+    char when[32] = "";
+    struct tm tm;
+    if (localtime_r(&last, &tm) != nullptr) strftime(when, sizeof(when), "%b %d %H:%M:%S", &tm);
+    Logger::LogMsg(Logger::L_WARNING, kComp,
+                   "[WARNING] nimbra-service(%d): the client of build %d did not come up %d times "
+                   "in a row, last on %s; trying it again %d s after that\n",
+                   __LINE__, build, count, when, retry_interval_s);
+    return false;
 }
 
 bool Service::HasWholeCopy() const {
@@ -538,9 +604,18 @@ bool Service::IsNewCopyWhole(const ustring& app_dir) const {
 int Service::RecoverUnfinishedPreparation() {
     PreparationMarker marker(per_user_install_path);
     if (!marker.Exists()) return 0;
-    if (RestoreWholeCopy(per_user_install_path, marker) != 0) return -1;
-    marker.Remove();
-    return 0;
+    if (!marker.IsUpgradeDone() && RestoreWholeCopy(per_user_install_path, marker) != 0) return -1;
+    // The app folder holds the last whole copy (or nothing): every backup
+    // name is a leftover now. One that can't be removed is tried again at
+    // the end of the upgrade and by later runs; it does not stop this one.
+    DropBackups(per_user_install_path, marker);
+    return marker.Exists() && !marker.IsUpgradeDone() ? -1 : 0;
+}
+
+int Service::FinishRecordedUpgrade() {
+    PreparationMarker marker(per_user_install_path);
+    if (!marker.Exists() || !marker.IsUpgradeDone()) return 0;
+    return DropBackups(per_user_install_path, marker);
 }
 
 int Service::ValidatePackage() {
@@ -647,8 +722,17 @@ int Service::PrepareUserEnv() {
         RollBack(app_dir, marker, backup);
         return -1;
     }
-    StartCheckedCopy();
+    // The record follows the start: flushed before it, it would hold the
+    // client up while the journal takes in the whole extraction (10 to 30 ms
+    // on ext4), and a loss before it leaves "partial", which leads to the
+    // same whole copy.
+    if (!StartCheckedCopy([&] { marker.RecordTrial(backup); })) {
+        last_failure = GoBackAfterFailedStart(app_dir, marker, backup,
+                                              BuildNumber(target_version.build_version));
+        return -1;
+    }
     RemoveBackups(app_dir, marker);
+    FailedStartRecord(app_dir).Remove();
     return 0;
 }
 
@@ -779,9 +863,19 @@ int PreparationMarker::RecordPartial(int tries) {
     return Write("partial", tries);
 }
 
+int PreparationMarker::RecordTrial(int tries) {
+    return Write("trial", tries, /*sync_folder=*/false);
+}
+
+bool PreparationMarker::IsUpgradeDone() const {
+    std::string state;
+    int tries = 0;
+    return Read(&state, &tries) && state == "whole" && tries == -1;
+}
+
 // Written beside the record and renamed over it, so that the record holds
 // either its old or its new line whenever the process dies.
-int PreparationMarker::Write(const char* state, int tries) {
+int PreparationMarker::Write(const char* state, int tries, bool sync_folder) {
     char line[32];
     const int len = snprintf(line, sizeof(line), "%s %d\n", state, tries);
     const ustring folder = FSParentPath(path_);
@@ -794,7 +888,7 @@ int PreparationMarker::Write(const char* state, int tries) {
         unlink(tmp.c_str());
         return -1;
     }
-    return SyncFolder(folder);
+    return sync_folder ? SyncFolder(folder) : 0;
 }
 
 int PreparationMarker::Remove() {
@@ -803,26 +897,75 @@ int PreparationMarker::Remove() {
     return SyncFolder(FSParentPath(path_));
 }
 
-ustring PreparationMarker::WholeCopy() const {
-    char state[16] = "";
-    int tries = -1;
+bool PreparationMarker::Read(std::string* state, int* tries) const {
+    char word[16] = "";
     bool known = false;
     if (FILE* f = fopen(path_.c_str(), "re")) {
-        known = fscanf(f, "%15s %d", state, &tries) == 2 && tries >= -1 &&
-                tries < MAX_RENAME_COUNT &&
-                (strcmp(state, "whole") == 0 || strcmp(state, "partial") == 0);
+        known = fscanf(f, "%15s %d", word, tries) == 2 && *tries >= -1 &&
+                *tries < MAX_RENAME_COUNT &&
+                (strcmp(word, "whole") == 0 || strcmp(word, "partial") == 0 ||
+                 strcmp(word, "trial") == 0);
         fclose(f);
     }
+    *state = word;
+    return known;
+}
+
+ustring PreparationMarker::WholeCopy() const {
+    std::string state;
+    int tries = -1;
+    const bool known = Read(&state, &tries);
     const bool app_exists = IsFileExist(app_dir_, false);
-    const ustring backup = tries >= 0 ? GetAppBackupDir(app_dir_, tries) : ustring();
+    const ustring backup = known && tries >= 0 ? GetAppBackupDir(app_dir_, tries) : ustring();
     const bool backup_exists = !backup.empty() && IsFileExist(backup, false);
     if (!known) return app_exists ? app_dir_ : ustring();
-    if (strcmp(state, "whole") == 0) {
+    if (state == "whole") {
         // The app folder goes only by the rename to the backup.
         if (app_exists) return app_dir_;
         return backup_exists ? backup : ustring();
     }
-    // Partial: the backup leaves only by being moved back to the app folder.
+    // Partial or trial: the backup leaves only by being moved back to the
+    // app folder.
     if (backup_exists) return backup;
     return tries >= 0 && app_exists ? app_dir_ : ustring();
+}
+
+FailedStartRecord::FailedStartRecord(const ustring& app_dir) : path_(app_dir + ".failed") {}
+
+bool FailedStartRecord::Allows(int build, time_t now, int interval_s, int* count,
+                               time_t* last) const {
+    int recorded = 0;
+    long long when = 0;
+    *count = 0;
+    *last = 0;
+    if (FILE* f = fopen(path_.c_str(), "re")) {
+        if (fscanf(f, "%d %d %lld", &recorded, count, &when) != 3 || recorded != build) *count = 0;
+        fclose(f);
+    }
+    *last = static_cast<time_t>(when);
+    // A clock set back must not hold the build off for longer than the
+    // interval.
+    return *count < 2 || now < *last || now - *last >= interval_s;
+}
+
+int FailedStartRecord::Add(int build, time_t now) {
+    int count = 0;
+    time_t last = 0;
+    Allows(build, now, 0, &count, &last);
+    char line[64];
+    const int len =
+        snprintf(line, sizeof(line), "%d %d %lld\n", build, count + 1, static_cast<long long>(now));
+    const ustring tmp = path_ + ".new";
+    const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return -1;
+    const bool written = write(fd, line, len) == len;
+    if (close(fd) != 0 || !written || rename(tmp.c_str(), path_.c_str()) != 0) {
+        unlink(tmp.c_str());
+        return -1;
+    }
+    return 0;
+}
+
+void FailedStartRecord::Remove() {
+    unlink(path_.c_str());
 }

@@ -7,6 +7,8 @@
 #ifndef NIMBRA_LAUNCHER_NIMBRA_SERVICE_H
 #define NIMBRA_LAUNCHER_NIMBRA_SERVICE_H
 
+#include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -38,10 +40,12 @@ public:
     virtual bool IsNeedUpgrade() = 0;
 
     // Why the last HandlePackageUpgrade failed: the package would not fit on
-    // the user's disk, or anything else. kNone after a success or before a
-    // try; kOther also when the machine-wide version could not be read and
-    // the user's copy looks older than the machine's.
-    enum class Failure { kNone, kNoSpace, kOther };
+    // the user's disk, the client of a first installation did not come up
+    // (there is no earlier copy to go back to), or anything else. kNone
+    // after a success or before a try; kOther also when the machine-wide
+    // version could not be read and the user's copy looks older than the
+    // machine's.
+    enum class Failure { kNone, kNoSpace, kNoClient, kOther };
     Failure LastFailure() const { return last_failure; }
     // Whether the app folder holds a whole copy of the client whose start
     // script may be run: no preparation is unfinished and the start script
@@ -50,8 +54,14 @@ public:
     bool HasWholeCopy() const;
     // Puts the last whole copy of a preparation that an earlier run left
     // unfinished back into the app folder (or, with none, removes the
-    // unfinished copy) and drops the record. 0, or -1 with the record kept.
+    // unfinished copy), then removes the backups and the record. 0, or -1
+    // with the record kept.
     int RecoverUnfinishedPreparation();
+    // Finishes an upgrade whose new copy was recorded whole and durable but
+    // whose backups were not all removed (a run stopped meanwhile): removes
+    // them, then the record. Nothing is extracted again. 0 when nothing of
+    // that kind is left; -1 (the record kept for the next run).
+    int FinishRecordedUpgrade();
     // Finds out, before anything is stopped or moved, whether the package can
     // replace the user's copy: a readable regular file, read through to its
     // end, whose unpacked size fits on the user's disk. 0, or -1 (logged,
@@ -62,18 +72,26 @@ public:
     virtual void LoadSourceVersion();
     virtual void LoadTargetVersion();
     // Backs the app folder up, extracts, checks that the new copy is whole,
-    // rolls back on failure. On success starts the client from the new copy
-    // (StartCheckedCopy), then makes the copy durable and removes the
-    // backups. 0 when the app folder holds the new package; -1. A preparation
-    // that an earlier run left unfinished is first undone (its last whole
-    // copy put back into the app folder) and then redone.
+    // rolls back on failure. Then the new copy is on trial: the client is
+    // started from it (StartCheckedCopy) while the old copy stays as the
+    // backup. Once the new client is up the copy is made durable and the
+    // backups are removed; when it does not come up the old copy is put
+    // back (and started later by PostUpgrade), or, on a first installation,
+    // the new copy stays and last_failure is kNoClient. 0 when the app
+    // folder holds the new package and its client came up; -1. A
+    // preparation that an earlier run left unfinished is first undone (its
+    // last whole copy put back into the app folder) and then redone.
     virtual int PrepareUserEnv();
     // Starts the client from the copy in the app folder, which has just been
-    // checked whole but is not yet durable, without waiting for the start:
-    // the user need not wait for the sync and the removal of the backups.
-    // Should the machine stop before the sync, the record still says
-    // "partial" and the next run puts the backup back. Nothing here.
-    virtual void StartCheckedCopy() {}
+    // checked whole but is not yet durable, calls spawned as soon as the
+    // start script runs, and watches the client for the trial window. true
+    // when it came up, or the window passed with no sign of failure; false
+    // (logged, what it started stopped) when it did not. Here: calls
+    // spawned and answers true, nothing started.
+    virtual bool StartCheckedCopy(const std::function<void()>& spawned) {
+        spawned();
+        return true;
+    }
 
     // Removes the folder of an older per-user layout, on every run.
     void RemoveAgedFolders();
@@ -93,8 +111,13 @@ protected:
     // Whether the file at path is newer than the INFO of the user's copy
     // (true when the copy has none).
     bool IsNewerThanCopy(const ustring& path) const;
-    // Whether an earlier preparation of per_user_install_path did not finish.
+    // Whether an earlier preparation of per_user_install_path did not finish
+    // (a record that only asks for backups to be removed does not count).
     bool IsPreparationUnfinished() const;
+    // Whether the target build may be tried now: a build whose client did
+    // not come up is tried again on the next run, but once it failed twice
+    // in a row only after retry_interval_s (logged when it is not due).
+    bool IsRetryDue() const;
     // Whether the copy just extracted into app_dir is whole: its INFO's build
     // is not older than target_version's, and its executable and start
     // script are executable regular files or links that lead to one inside
@@ -103,6 +126,10 @@ protected:
 
     int timeout;
     Failure last_failure = Failure::kNone;
+    // A build whose client fails on every start would otherwise cost the
+    // user a stopped client, a dialog and a failure message at each login:
+    // after its second failure in a row it is tried once a day.
+    int retry_interval_s = 24 * 3600;
     // What ValidatePackage's read found, once it passed.
     std::optional<PackageSummary> package_summary;
     ustring per_user_install_path;
@@ -148,6 +175,14 @@ public:
     // Announces an extraction into the app folder while the whole copy is
     // backup tries (-1: there is none). 0 or -1 (nothing changed on disk).
     int RecordPartial(int tries);
+    // Records that the client was started from the complete new copy while
+    // the whole copy is backup tries. Only the record's content is flushed
+    // first: a loss before its rename is flushed leaves "partial <tries>",
+    // which leads to the same copy. 0 or -1 (nothing changed on disk).
+    int RecordTrial(int tries);
+    // Whether the record says "whole -1": the upgrade is done but for the
+    // removal of the backups.
+    bool IsUpgradeDone() const;
     // Removes the record, durably. 0 or -1.
     int Remove();
 
@@ -159,9 +194,30 @@ public:
     const ustring& path() const { return path_; }
 
 private:
-    int Write(const char* state, int tries);
+    int Write(const char* state, int tries, bool sync_folder = true);
+    // The record's state and backup number; false when it can't be read.
+    bool Read(std::string* state, int* tries) const;
 
     ustring app_dir_;
+    ustring path_;
+};
+
+// FailedStartRecord: the build whose client last failed to come up after an
+// upgrade, how many times in a row, and when last. The file app_dir +
+// ".failed", one line "<build> <count> <time>"; losing it only costs an
+// earlier retry.
+class FailedStartRecord {
+public:
+    explicit FailedStartRecord(const ustring& app_dir);
+
+    // Counts one more failure of build at now. 0 or -1.
+    int Add(int build, time_t now);
+    // Whether build may be tried at now (see Service::IsRetryDue). *count
+    // and *last tell what the record holds for build (0 when nothing).
+    bool Allows(int build, time_t now, int interval_s, int* count, time_t* last) const;
+    void Remove();
+
+private:
     ustring path_;
 };
 

@@ -14,7 +14,9 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <cstring>
+#include <ctime>
 #include <limits>
 #include <string>
 #include <utility>
@@ -208,11 +210,13 @@ const size_t kMaxPidFileSize = 4096;
 enum class PidFile { kNoPid, kPid };
 
 // The last value of "pid" in the pid file at path, under the grammar of
-// Config; anything that keeps it from naming a process is logged.
-PidFile ReadPidValue(const ustring& path, ustring* value) {
+// Config; anything that keeps it from naming a process is logged unless
+// quiet (a watch that reads it again and again).
+PidFile ReadPidValue(const ustring& path, ustring* value, bool quiet = false) {
     std::string text;
     bool whole = false;
     if (!ReadHead(path.c_str(), kMaxPidFileSize, &text, &whole)) {
+        if (quiet) return PidFile::kNoPid;
         struct stat st;
         if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
             Logger::LogMsg(Logger::L_NOTICE, kComp,
@@ -228,6 +232,7 @@ PidFile ReadPidValue(const ustring& path, ustring* value) {
         return PidFile::kNoPid;
     }
     if (!whole) {
+        if (quiet) return PidFile::kNoPid;
         Logger::LogMsg(Logger::L_NOTICE, kComp,
                        "[NOTE] linux/linux-service(%d): pid file '%s' is larger than %d bytes, "
                        "nothing to stop\n",
@@ -244,6 +249,7 @@ PidFile ReadPidValue(const ustring& path, ustring* value) {
         const int rc = config.parse(&line[0], static_cast<int>(line.size()), key, v);
         if (rc == 0 && key == ustring("pid")) pid = v;
         if (rc == 2) {
+            if (quiet) return PidFile::kNoPid;
             Logger::LogMsg(
                 Logger::L_NOTICE, kComp,
                 "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
@@ -253,6 +259,92 @@ PidFile ReadPidValue(const ustring& path, ustring* value) {
     }
     *value = pid;
     return pid.empty() ? PidFile::kNoPid : PidFile::kPid;
+}
+
+int64_t Nanoseconds(const struct timespec& t) {
+    return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// When the process in /proc/<pid> started, in nanoseconds of the real-time
+// clock; -1 when /proc can't tell. The kernel counts it in clock ticks of
+// the boot-time clock.
+int64_t StartTimeOf(const std::string& proc) {
+    std::string stat;
+    if (!ReadHead(proc + "/stat", 4096, &stat)) return -1;
+    // The name in parentheses may hold blanks and parentheses itself.
+    const size_t close_paren = stat.rfind(')');
+    if (close_paren == std::string::npos) return -1;
+    const char* at = stat.c_str() + close_paren + 1;
+    for (int field = 3; field < 22 && *at != '\0'; ++field) {  // field 22: starttime
+        while (*at == ' ') ++at;
+        while (*at != ' ' && *at != '\0') ++at;
+    }
+    char* end = nullptr;
+    const unsigned long long ticks = strtoull(at, &end, 10);
+    const long hz = sysconf(_SC_CLK_TCK);
+    struct timespec real, boot;
+    if (end == at || hz <= 0 || clock_gettime(CLOCK_REALTIME, &real) != 0 ||
+        clock_gettime(CLOCK_BOOTTIME, &boot) != 0)
+        return -1;
+    const int64_t since_boot = static_cast<int64_t>(ticks / hz) * 1000000000 +
+                               static_cast<int64_t>(ticks % hz) * 1000000000 / hz;
+    return Nanoseconds(real) - (Nanoseconds(boot) - since_boot);
+}
+
+// Whether the working folder or one of the arguments of the process in
+// /proc/<pid> (relative ones against that folder) lies inside folder.
+bool RunsFrom(const std::string& proc, const std::string& folder) {
+    const std::string cwd = RealPath(ReadLink(proc + "/cwd"));
+    if (IsWithin(folder, cwd)) return true;
+    for (const std::string& arg : CommandLine(proc)) {
+        if (arg.empty() || (arg[0] != '/' && cwd.empty())) continue;
+        if (IsWithin(folder, RealPath(arg[0] == '/' ? arg : cwd + "/" + arg))) return true;
+    }
+    return false;
+}
+
+// What tells a rewritten pid file from the one that was there before.
+struct FileStamp {
+    bool exists = false;
+    ino_t ino = 0;
+    int64_t mtime_ns = 0;
+    off_t size = 0;
+    bool operator!=(const FileStamp& o) const {
+        return exists != o.exists || ino != o.ino || mtime_ns != o.mtime_ns || size != o.size;
+    }
+};
+
+FileStamp StampOf(const ustring& path) {
+    FileStamp stamp;
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0) return stamp;
+    stamp.exists = true;
+    stamp.ino = st.st_ino;
+    stamp.mtime_ns = Nanoseconds(st.st_mtim);
+    stamp.size = st.st_size;
+    return stamp;
+}
+
+// How a start script ended, for the log.
+std::string ScriptEnd(int status) {
+    if (WIFSIGNALED(status))
+        return "the start script was ended by signal " + std::to_string(WTERMSIG(status));
+    return "the start script exited with status " + std::to_string(WEXITSTATUS(status));
+}
+
+bool Succeeded(int status) {
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A pause of step_ms in a watch of the child whose process descriptor is
+// fd (-1: none); the descriptor ends it as soon as the child ends.
+void Pause(int fd, int step_ms) {
+    struct pollfd p = {fd, POLLIN, 0};
+    if (fd < 0 || poll(&p, 1, step_ms) < 0) usleep(static_cast<useconds_t>(step_ms) * 1000);
+}
+
+int OpenPidFd(pid_t pid) {
+    return static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
 }
 
 }  // namespace
@@ -287,6 +379,8 @@ void LinuxService::LoadSourceVerInfo() {
 }
 
 void LinuxService::PreUpgrade() {
+    // An upgrade recorded done but for its backups is finished, not redone.
+    FinishRecordedUpgrade();
     LoadTargetVerInfo();
     LoadSourceVerInfo();
     Logger::LogMsg(Logger::L_DEBUG, kComp,
@@ -305,7 +399,9 @@ bool LinuxService::IsNeedUpgrade() {
     Logger::LogMsg(Logger::L_DEBUG, kComp,
                    "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n",
                    __LINE__, src_ver, tgt_ver);
-    bool need_upgrade = tgt_ver > src_ver;
+    // A build whose client keeps failing to come up is not tried at every
+    // login; a copy that is missing or unfinished is repaired all the same.
+    bool need_upgrade = tgt_ver > src_ver && IsRetryDue();
     if (!PerUserBinPathExist()) need_upgrade = true;
     // A copy left half-extracted may hold the new INFO and the executable.
     if (IsPreparationUnfinished()) {
@@ -340,7 +436,8 @@ int LinuxService::HandlePackageUpgrade() {
         }
     }
     if (PrepareUserEnv() == 0) return 0;
-    // The extraction may have named a full disk or quota.
+    // The extraction may have named a full disk or quota; a first
+    // installation's client may not have come up.
     if (last_failure == Failure::kNone) last_failure = Failure::kOther;
     return -1;
 }
@@ -356,8 +453,48 @@ bool LinuxService::IsUserClient(pid_t pid) const {
     if (exe.empty()) return false;
     if (IsWithin(folder, exe)) return true;
     const std::string script = ScriptOf(proc);
-    return !script.empty() && IsWithin(folder, script) && InterpreterOf(script) == exe;
+    if (!script.empty() && IsWithin(folder, script) && InterpreterOf(script) == exe) return true;
+    // A process that got the pid of a stale pid file started after it.
+    struct stat st;
+    const int64_t started = StartTimeOf(proc);
+    if (stat((GetUserNimbraInstallPath() + "/ui.pid").c_str(), &st) != 0 || started < 0 ||
+        started > Nanoseconds(st.st_mtim) + int64_t{kPidFileClockSlackMs} * 1000000)
+        return false;
+    return RunsFrom(proc, folder);
 }
+
+pid_t LinuxService::LiveClient(pid_t* named) const {
+    ustring value;
+    pid_t pid = 0;
+    if (ReadPidValue(GetUserNimbraInstallPath() + "/ui.pid", &value, /*quiet=*/true) !=
+            PidFile::kPid ||
+        !ParsePid(value, &pid))
+        pid = 0;
+    if (named != nullptr) *named = pid;
+    return pid > 0 && IsLiveClient(pid) ? pid : 0;
+}
+
+// Without /proc nothing tells the client from another process: a live pid
+// is taken for it, since this only tells whether the client came up and is
+// never a reason to signal anything.
+bool LinuxService::IsLiveClient(pid_t pid) const {
+    return kill(pid, 0) == 0 && (IsUserClient(pid) || access("/proc/self/stat", F_OK) != 0);
+}
+
+namespace {
+
+// A pid file written since the start names what the new copy started, even
+// when that no longer looks like the client (one that execs a helper): it
+// counts while it runs. A zombie, which still answers kill(), does not.
+bool IsRunning(pid_t pid) {
+    if (kill(pid, 0) != 0) return false;
+    std::string stat;
+    if (!ReadHead("/proc/" + std::to_string(pid) + "/stat", 4096, &stat)) return true;
+    const size_t close_paren = stat.rfind(')');
+    return close_paren == std::string::npos || stat.compare(close_paren, 3, ") Z") != 0;
+}
+
+}  // namespace
 
 // The pid file is input: after a crash or a reboot it may name a process
 // that is no longer the client, so the process is checked before each
@@ -420,8 +557,81 @@ void LinuxService::StopService() {
     kill(pid, SIGKILL);
 }
 
-void LinuxService::StartCheckedCopy() {
-    started_script_ = SpawnStartScript();
+// The script is spawned first and only then watched: the client never
+// waits for the launcher.
+bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
+    const ustring pid_file = GetUserNimbraInstallPath() + "/ui.pid";
+    const FileStamp before = StampOf(pid_file);
+    const pid_t script = SpawnStartScript();
+    if (script < 0) return false;
+    spawned();
+    bool running = true;
+    pid_t client = 0;
+    const std::string why = WatchTrial(
+        script, [&] { return StampOf(pid_file) != before; }, &running, &client);
+    if (why.empty()) {
+        if (client == 0)
+            Logger::LogMsg(Logger::L_NOTICE, kComp,
+                           "[NOTE] linux/linux-service(%d): no client of '%s' in the pid file "
+                           "after %d ms and no sign of failure, taking it as slow\n",
+                           __LINE__, per_user_install_path.c_str(), trial_window_ms);
+        // A script that still runs is waited for later, unless the client it
+        // runs is up already.
+        if (running && client == 0) started_script_ = script;
+        trial_passed_ = true;
+        return true;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComp,
+                   "[ERROR] linux/linux-service(%d): the client of '%s' did not come up: %s\n",
+                   __LINE__, per_user_install_path.c_str(), why.c_str());
+    StopFailedStart(script, running);
+    return false;
+}
+
+// The pid file may be caught between its truncation and its new content:
+// a client seen up has ended only when its own process has.
+std::string LinuxService::WatchTrial(pid_t script, const std::function<bool()>& written,
+                                     bool* running, pid_t* client) const {
+    const int fd = OpenPidFd(script);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(trial_window_ms);
+    std::string why;
+    bool pid_file = false;
+    for (int step_ms = 1; why.empty(); step_ms = std::min(step_ms * 2, 20)) {
+        int status = 0;
+        if (*running && waitpid(script, &status, WNOHANG) == script) {
+            *running = false;
+            if (!Succeeded(status)) why = ScriptEnd(status);
+        }
+        pid_t named = 0;
+        pid_file = written();
+        if (pid_file) LiveClient(&named);
+        const pid_t live = named > 0 && IsRunning(named) ? named : 0;
+        const bool seen_ended = *client > 0 && !IsRunning(*client);
+        if (live > 0)
+            *client = live;
+        else if (why.empty() && seen_ended)
+            why = "its process " + std::to_string(*client) + " ended";
+        const bool over = std::chrono::steady_clock::now() >= deadline;
+        if (why.empty() && over && pid_file && *client == 0)
+            why = named > 0 ? "the pid file names process " + std::to_string(named) +
+                                  ", which is not running"
+                            : "the pid file names no process";
+        if (over) break;
+        if (why.empty()) Pause(*running ? fd : -1, step_ms);
+    }
+    if (fd >= 0) close(fd);
+    if (!why.empty() && !pid_file) why += ", no pid file";
+    return why;
+}
+
+void LinuxService::StopFailedStart(pid_t script, bool script_running) {
+    if (script_running) {
+        // Not yet reaped, so the pid is still the script's own.
+        kill(script, SIGKILL);
+        WaitForExit(script, std::chrono::seconds(5));
+    }
+    StopService();
 }
 
 void LinuxService::PostUpgrade() {
@@ -429,6 +639,10 @@ void LinuxService::PostUpgrade() {
         WaitForStartScript(std::exchange(started_script_, -1));
         return;
     }
+    // The client of the new copy was started already; or it is a first
+    // installation whose client just failed, and starting it again would
+    // only fail again.
+    if (trial_passed_ || last_failure == Failure::kNoClient) return;
     // An unfinished copy may hold a start script and still lack the rest.
     if (!HasWholeCopy()) {
         Logger::LogMsg(Logger::L_ERR, kComp,
@@ -484,13 +698,37 @@ pid_t LinuxService::SpawnStartScript() {
 }
 
 // A start script that runs the client in the foreground would hold the
-// launcher (and a failure it must still show) for ever: past the limit it
-// is left running, as the client it may be.
+// launcher (and a failure it must still show) for ever: once the client
+// has written its pid file it counts as started, and past the limit the
+// script is left running, as the client it may be.
 void LinuxService::WaitForStartScript(pid_t pid) {
-    if (WaitForExit(pid, std::chrono::milliseconds(start_script_wait_ms))) return;
-    Logger::LogMsg(Logger::L_WARNING, kComp,
-                   "[WARNING] linux/linux-service(%d): '%s' still runs after %d s, no "
-                   "longer waiting for it\n",
-                   __LINE__, (per_user_install_path + "/package/start-stop").c_str(),
-                   start_script_wait_ms / 1000);
+    // A client that ran before this start (its pid file unchanged) says
+    // nothing about this one.
+    const ustring pid_file = GetUserNimbraInstallPath() + "/ui.pid";
+    const FileStamp before = StampOf(pid_file);
+    const int fd = OpenPidFd(pid);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(start_script_wait_ms);
+    for (int step_ms = 1;; step_ms = std::min(step_ms * 2, 20)) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid) {
+            if (!Succeeded(status))
+                Logger::LogMsg(Logger::L_ERR, kComp,
+                               "[ERROR] linux/linux-service(%d): the client of '%s' may not have "
+                               "started: %s\n",
+                               __LINE__, per_user_install_path.c_str(), ScriptEnd(status).c_str());
+            break;
+        }
+        if (StampOf(pid_file) != before && LiveClient() > 0) break;
+        if (std::chrono::steady_clock::now() >= deadline) {
+            Logger::LogMsg(Logger::L_WARNING, kComp,
+                           "[WARNING] linux/linux-service(%d): '%s' still runs after %d s, no "
+                           "longer waiting for it\n",
+                           __LINE__, (per_user_install_path + "/package/start-stop").c_str(),
+                           start_script_wait_ms / 1000);
+            break;
+        }
+        Pause(fd, step_ms);
+    }
+    if (fd >= 0) close(fd);
 }

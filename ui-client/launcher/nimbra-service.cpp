@@ -265,8 +265,8 @@ void RemoveBackups(const ustring& app_dir, PreparationMarker& marker) {
     if (SyncFolder(app_dir, syncfs) != 0 || marker.RecordWhole(-1) != 0) {
         Logger::LogMsg(Logger::L_ERR, kComp,
                        "[ERROR] nimbra-service(%d): failed to make '%s' durable, keeping the "
-                       "backup app\n",
-                       __LINE__, app_dir.c_str());
+                       "backup app: %s\n",
+                       __LINE__, app_dir.c_str(), strerror(errno));
         return;
     }
     Logger::LogMsg(Logger::L_INFO, kComp,
@@ -514,6 +514,12 @@ void Service::RemoveAgedFolders() {
                    "[INFO] nimbra-service(%d): removing aged app folder %s\n", __LINE__,
                    aged_app_dir.c_str());
     RemoveTree(aged_app_dir);
+    // A backup that a failing disk kept from being removed (or an unfinished
+    // copy moved aside) would otherwise stay until the next upgrade; while a
+    // preparation is recorded, a backup may be the user's whole copy.
+    if (!IsPreparationUnfinished())
+        for (int i = 0; i < MAX_RENAME_COUNT; ++i)
+            RemoveTree(GetAppBackupDir(per_user_install_path, i));
 }
 
 int Service::FSCopyPath(const ustring& src, const ustring& dest) {
@@ -665,10 +671,17 @@ int PreparationMarker::Write(const char* state, int tries) {
     return SyncFolder(folder);
 }
 
+// Logged here, once for every caller: a record left behind only makes the
+// next run redo the preparation, but the log must say why it does.
 int PreparationMarker::Remove() {
     unlink((path_ + ".new").c_str());
-    if (unlink(path_.c_str()) != 0 && errno != ENOENT) return -1;
-    return SyncFolder(FSParentPath(path_));
+    if ((unlink(path_.c_str()) != 0 && errno != ENOENT) || SyncFolder(FSParentPath(path_)) != 0) {
+        Logger::LogMsg(Logger::L_WARNING, kComp,
+                       "[WARNING] nimbra-service(%d): cannot remove the record '%s': %s\n",
+                       __LINE__, path_.c_str(), strerror(errno));
+        return -1;
+    }
+    return 0;
 }
 
 ustring PreparationMarker::WholeCopy() const {

@@ -72,7 +72,8 @@ public:
     // "partial" and the next run puts the backup back. Nothing here.
     virtual void StartCheckedCopy() {}
 
-    // Removes the folder of an older per-user layout, on every run.
+    // Removes the folder of an older per-user layout, on every run, and the
+    // backups no unfinished preparation needs.
     void RemoveAgedFolders();
     // Copies a file or a whole tree. 0 or -1.
     int FSCopyPath(const ustring& src, const ustring& dest);

@@ -247,9 +247,10 @@ void RollBack(const ustring& app_dir, PreparationMarker& marker, int tries) {
                    "installation\n",
                    __LINE__);
     const ustring backup_dir = GetAppBackupDir(app_dir, tries);
+    if (DiscardUnfinishedCopy(app_dir) != 0) return;  // logged; the record stays
     // The old copy is whole again in its own place: the ordinary upgrade
     // decision will try again on the next run.
-    if (DiscardUnfinishedCopy(app_dir) == 0 && FSRename(backup_dir, app_dir, false) == 0) {
+    if (FSRename(backup_dir, app_dir, false) == 0) {
         marker.Remove();
         return;
     }

@@ -89,9 +89,9 @@ static int error_number(const char* s) {
     return atoi(s);
 }
 
-static void parse(const char* spec) {
+static void parse(const char* setting) {
     char buf[128];
-    snprintf(buf, sizeof buf, "%s", spec);
+    snprintf(buf, sizeof buf, "%s", setting);
     char* n = strchr(buf, ':');
     char* e = n != NULL ? strchr(n + 1, ':') : NULL;
     if (e == NULL) return;
@@ -120,11 +120,11 @@ static void map_report(const char* file) {
 }
 
 __attribute__((constructor)) static void fault_init(void) {
-    const char* spec = getenv("NIMBRA_FAULT");
+    const char* setting = getenv("NIMBRA_FAULT");
     const char* file = getenv("NIMBRA_FAULT_REPORT");
     const char* paths = getenv("NIMBRA_FAULT_PATHS");
     if (paths != NULL) snprintf(cfg.paths, sizeof cfg.paths, "%s", paths);
-    if (spec != NULL) parse(spec);
+    if (setting != NULL) parse(setting);
     if (file != NULL && cfg.cls != C_NONE) map_report(file);
     unsetenv("LD_PRELOAD");
     unsetenv("NIMBRA_FAULT");
@@ -212,26 +212,29 @@ static mode_t mode_arg(int flags, va_list ap) {
     return (flags & (O_CREAT | O_TMPFILE)) != 0 ? (mode_t)va_arg(ap, int) : 0;
 }
 
-#define DEFINE_OPEN(name)                                        \
-    int name(const char* path, int flags, ...) {                 \
-        va_list ap;                                              \
-        va_start(ap, flags);                                     \
-        const mode_t mode = mode_arg(flags, ap);                 \
-        va_end(ap);                                              \
-        if (fire_path(C_OPEN, #name, AT_FDCWD, path)) return -1; \
-        return REAL(name)(path, flags, mode);                    \
+/* Opens for writing are named so in the report: "open(w) path". */
+#define OPEN_WHAT(name, flags) (((flags)&O_ACCMODE) != O_RDONLY ? name "(w)" : name)
+
+#define DEFINE_OPEN(name)                                                          \
+    int name(const char* path, int flags, ...) {                                   \
+        va_list ap;                                                                \
+        va_start(ap, flags);                                                       \
+        const mode_t mode = mode_arg(flags, ap);                                   \
+        va_end(ap);                                                                \
+        if (fire_path(C_OPEN, OPEN_WHAT(#name, flags), AT_FDCWD, path)) return -1; \
+        return REAL(name)(path, flags, mode);                                      \
     }
 DEFINE_OPEN(open)
 DEFINE_OPEN(open64)
 
-#define DEFINE_OPENAT(name)                                   \
-    int name(int dirfd, const char* path, int flags, ...) {   \
-        va_list ap;                                           \
-        va_start(ap, flags);                                  \
-        const mode_t mode = mode_arg(flags, ap);              \
-        va_end(ap);                                           \
-        if (fire_path(C_OPEN, #name, dirfd, path)) return -1; \
-        return REAL(name)(dirfd, path, flags, mode);          \
+#define DEFINE_OPENAT(name)                                                     \
+    int name(int dirfd, const char* path, int flags, ...) {                     \
+        va_list ap;                                                             \
+        va_start(ap, flags);                                                    \
+        const mode_t mode = mode_arg(flags, ap);                                \
+        va_end(ap);                                                             \
+        if (fire_path(C_OPEN, OPEN_WHAT(#name, flags), dirfd, path)) return -1; \
+        return REAL(name)(dirfd, path, flags, mode);                            \
     }
 DEFINE_OPENAT(openat)
 DEFINE_OPENAT(openat64)

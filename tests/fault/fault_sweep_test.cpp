@@ -80,7 +80,11 @@ const HandedOver kHandedOver[] = {
     {"proc", "/proc/PID/",
      "a client that can't be told from another process is left running, and its copy replaced"},
     {"read", "/ui.pid", "a pid file that can't be read passes for no client: its copy is replaced"},
+    {"open", "open */ui.pid",
+     "a pid file that can't be read passes for no client: its copy is replaced"},
     {"read", "/Nimbra.app/bin/",
+     "a client whose script can't be read passes for another process: its copy is replaced"},
+    {"open", "open */Nimbra.app/bin/",
      "a client whose script can't be read passes for another process: its copy is replaced"},
 };
 

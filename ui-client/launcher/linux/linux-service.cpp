@@ -201,9 +201,6 @@ bool WaitForExit(pid_t pid, std::chrono::milliseconds limit) {
     return true;
 }
 
-// How often the start script is tried when no process can be made for now.
-const int kSpawnAttempts = 3;
-
 // The pid file is input: it is read only when it is a regular file of at
 // most this many bytes.
 const size_t kMaxPidFileSize = 4096;
@@ -449,19 +446,7 @@ pid_t LinuxService::SpawnStartScript() {
     for (std::string& e : env_text) env.push_back(&e[0]);
     env.push_back(nullptr);
     pid_t pid = -1;
-    // At the task limit (EAGAIN) or short of memory a process may be made a
-    // moment later, once another has ended: the client is what the user
-    // logged in for, so it is tried a few times.
-    int err = 0;
-    for (int attempt = 1;; ++attempt) {
-        err = posix_spawn(&pid, argv[0], nullptr, nullptr, argv, env.data());
-        if ((err != EAGAIN && err != ENOMEM) || attempt == kSpawnAttempts) break;
-        Logger::LogMsg(Logger::L_WARNING, kComp,
-                       "[WARNING] linux/linux-service(%d): cannot run '%s' yet: %s, trying "
-                       "again\n",
-                       __LINE__, start_script.c_str(), strerror(err));
-        usleep(static_cast<useconds_t>(attempt) * 100 * 1000);
-    }
+    const int err = posix_spawn(&pid, argv[0], nullptr, nullptr, argv, env.data());
     if (err != 0) {
         Logger::LogMsg(Logger::L_ERR, kComp,
                        "[ERROR] linux/linux-service(%d): cannot run '%s': %s\n", __LINE__,

@@ -92,7 +92,7 @@ TEST_F(PrepareTest, UpgradeMovesPastAStaleBackupAndRemovesBoth) {
     EXPECT_EQ(ReadFile(user() + "/starts.log"), "start-stop\nstart\n");
     EXPECT_EQ(Count(log(), "failed to backup app"), 1);
     EXPECT_TRUE(InOrder(log(), {"[ERROR] nimbra-service(%d): failed to backup app from '" + app() +
-                                    "' -> '" + backup(0) + "'",
+                                    "' -> '" + backup(0) + "': Directory not empty",
                                 "[INFO] nimbra-service(%d): user installation is ready, removing "
                                 "backup app"}));
 }
@@ -228,7 +228,7 @@ TEST_F(PrepareTest, AllTenBackupNamesTakenTouchesNothing) {
     std::vector<std::string> records;
     for (int i = 0; i < 10; ++i)
         records.push_back("[ERROR] nimbra-service(%d): failed to backup app from '" + app() +
-                          "' -> '" + backup(i) + "'");
+                          "' -> '" + backup(i) + "': Directory not empty");
     records.push_back("[ERROR] nimbra-service(%d): failed to backup app from '" + app() + "' -> '" +
                       backup(9) + "' at max retries, exiting");
     EXPECT_TRUE(InOrder(log(), records));

@@ -67,17 +67,27 @@ struct WriteFree {
 using ArchiveReader = std::unique_ptr<archive, ReadFree>;
 using DiskWriter = std::unique_ptr<archive, WriteFree>;
 
-// The handle's error text; libarchive may have none to give.
+// The handle's error text; libarchive may have none to give. Its texts for
+// system call failures ("Can't create 'x'", "Could not unlink") leave the
+// reason in the handle's errno: that is added unless the text has it. Valid
+// until the next call on the same thread.
 const char* ErrorText(archive* a) {
+    static thread_local std::string text;
     const char* s = archive_error_string(a);
-    return s != nullptr ? s : "";
+    text = s != nullptr ? s : "";
+    const int err = archive_errno(a);
+    // Not the codes the library gives a damaged archive (EILSEQ) or a misuse
+    // (EINVAL), nor its "other" (-1).
+    if (err > 0 && err != EILSEQ && err != EINVAL && text.find(strerror(err)) == std::string::npos)
+        text += std::string(text.empty() ? "" : ": ") + strerror(err);
+    return text.c_str();
 }
 
 // The text of whichever handle failed: archive_read_extract2 fails for the
 // reader's faults (truncated data, unknown codec) as well as the writer's.
 const char* ExtractErrorText(archive* reader, archive* writer) {
     const char* w = archive_error_string(writer);
-    return w != nullptr && *w != '\0' ? w : ErrorText(reader);
+    return ErrorText(w != nullptr && *w != '\0' ? writer : reader);
 }
 
 // Newer libarchive names this "filter"; the deprecated name is kept because

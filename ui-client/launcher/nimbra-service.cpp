@@ -161,6 +161,29 @@ int SyncFolder(const ustring& folder, int (*sync)(int) = fsync) {
     return r == 0 ? 0 : -1;
 }
 
+// Gets the unfinished copy in app_dir out of the way of the whole one:
+// removed, or, when part of it can't be removed (the reason is logged
+// there), moved to a free backup name, which the next preparation that
+// succeeds removes with the other backups. 0, or -1 (logged) with app_dir
+// still in place.
+int DiscardUnfinishedCopy(const ustring& app_dir) {
+    if (RemoveTree(app_dir) == 0) return 0;
+    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+        const ustring aside = GetAppBackupDir(app_dir, i);
+        if (IsFileExist(aside, false)) continue;
+        if (FSRename(app_dir, aside, false) == 0) return 0;
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): failed to move the unfinished copy '%s' to "
+                       "'%s': %s\n",
+                       __LINE__, app_dir.c_str(), aside.c_str(), strerror(errno));
+        return -1;
+    }
+    Logger::LogMsg(Logger::L_ERR, kComp,
+                   "[ERROR] nimbra-service(%d): failed to remove the unfinished copy '%s'\n",
+                   __LINE__, app_dir.c_str());
+    return -1;
+}
+
 // Puts the last whole copy of an unfinished preparation back into app_dir,
 // discarding whatever unfinished extraction app_dir holds. 0 when app_dir
 // holds that copy now (or is gone, when there was none); -1 otherwise, with
@@ -172,17 +195,12 @@ int RestoreWholeCopy(const ustring& app_dir, const PreparationMarker& marker) {
                    "last whole copy: '%s'\n",
                    __LINE__, app_dir.c_str(), whole.c_str());
     if (whole == app_dir) return 0;
-    if (RemoveTree(app_dir) != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): failed to remove the unfinished copy '%s'\n",
-                       __LINE__, app_dir.c_str());
-        return -1;
-    }
+    if (DiscardUnfinishedCopy(app_dir) != 0) return -1;
     if (whole.empty()) return 0;
     if (FSRename(whole, app_dir, false) != 0) {
         Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): failed to restore app from '%s' -> '%s'\n",
-                       __LINE__, whole.c_str(), app_dir.c_str());
+                       "[ERROR] nimbra-service(%d): failed to restore app from '%s' -> '%s': %s\n",
+                       __LINE__, whole.c_str(), app_dir.c_str(), strerror(errno));
         return -1;
     }
     return 0;
@@ -278,8 +296,9 @@ int BackUpAppFolder(const ustring& app_dir, PreparationMarker& marker, int* trie
         const ustring backup_dir = GetAppBackupDir(app_dir, rename_count);
         if (marker.RecordWhole(rename_count) != 0) {
             Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] nimbra-service(%d): failed to record the preparation in '%s'\n",
-                           __LINE__, marker.path().c_str());
+                           "[ERROR] nimbra-service(%d): failed to record the preparation in '%s': "
+                           "%s\n",
+                           __LINE__, marker.path().c_str(), strerror(errno));
             marker.Remove();  // the app folder is whole and in place
             return -1;
         }
@@ -287,11 +306,17 @@ int BackUpAppFolder(const ustring& app_dir, PreparationMarker& marker, int* trie
             *tries = rename_count;
             return 0;
         }
-        // A backup of that name left from an earlier run is in the way.
+        const int err = errno;
         Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): failed to backup app from '%s' -> '%s'\n",
-                       __LINE__, app_dir.c_str(), backup_dir.c_str());
+                       "[ERROR] nimbra-service(%d): failed to backup app from '%s' -> '%s': %s\n",
+                       __LINE__, app_dir.c_str(), backup_dir.c_str(), strerror(err));
         ++rename_count;
+        // Only a backup of that name left from an earlier run is worth
+        // trying the next name for; any other failure would repeat.
+        if (err != EEXIST && err != ENOTEMPTY) {
+            marker.Remove();
+            return -1;
+        }
         if (rename_count >= MAX_RENAME_COUNT) {
             Logger::LogMsg(Logger::L_ERR, kComp,
                            "[ERROR] nimbra-service(%d): failed to backup app from '%s' -> '%s' at "
@@ -327,7 +352,7 @@ int DropBackups(const ustring& app_dir, PreparationMarker& marker) {
 // the last whole copy. 0 when the old copy is in place again.
 int RestoreBackup(const ustring& app_dir, PreparationMarker& marker, int tries) {
     const ustring backup_dir = GetAppBackupDir(app_dir, tries);
-    RemoveTree(app_dir);
+    if (DiscardUnfinishedCopy(app_dir) != 0) return -1;  // logged; the record stays
     // The old copy is whole again in its own place: the ordinary upgrade
     // decision will try again on the next run.
     if (FSRename(backup_dir, app_dir, false) == 0) {
@@ -335,8 +360,8 @@ int RestoreBackup(const ustring& app_dir, PreparationMarker& marker, int tries) 
         return 0;
     }
     Logger::LogMsg(Logger::L_ERR, kComp,
-                   "[ERROR] nimbra-service(%d): failed to restore app from '%s' -> '%s'\n",
-                   __LINE__, backup_dir.c_str(), app_dir.c_str());
+                   "[ERROR] nimbra-service(%d): failed to restore app from '%s' -> '%s': %s\n",
+                   __LINE__, backup_dir.c_str(), app_dir.c_str(), strerror(errno));
     return -1;
 }
 
@@ -365,8 +390,8 @@ void RemoveBackups(const ustring& app_dir, PreparationMarker& marker) {
     if (SyncFolder(app_dir, syncfs) != 0 || marker.RecordWhole(-1) != 0) {
         Logger::LogMsg(Logger::L_ERR, kComp,
                        "[ERROR] nimbra-service(%d): failed to make '%s' durable, keeping the "
-                       "backup app\n",
-                       __LINE__, app_dir.c_str());
+                       "backup app: %s\n",
+                       __LINE__, app_dir.c_str(), strerror(errno));
         return;
     }
     Logger::LogMsg(Logger::L_INFO, kComp,
@@ -712,8 +737,8 @@ int Service::PrepareUserEnv() {
     // whole copy; with no way to write it, nothing is extracted.
     if (marker.RecordPartial(backup) != 0) {
         Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): failed to record the preparation in '%s'\n",
-                       __LINE__, marker.path().c_str());
+                       "[ERROR] nimbra-service(%d): failed to record the preparation in '%s': %s\n",
+                       __LINE__, marker.path().c_str(), strerror(errno));
         if (backup < 0 || FSRename(GetAppBackupDir(app_dir, backup), app_dir, false) == 0)
             marker.Remove();
         return -1;
@@ -742,6 +767,12 @@ void Service::RemoveAgedFolders() {
                    "[INFO] nimbra-service(%d): removing aged app folder %s\n", __LINE__,
                    aged_app_dir.c_str());
     RemoveTree(aged_app_dir);
+    // A backup that a failing disk kept from being removed (or an unfinished
+    // copy moved aside) would otherwise stay until the next upgrade; while a
+    // preparation is recorded, a backup may be the user's whole copy.
+    if (!IsPreparationUnfinished())
+        for (int i = 0; i < MAX_RENAME_COUNT; ++i)
+            RemoveTree(GetAppBackupDir(per_user_install_path, i));
 }
 
 int Service::FSCopyPath(const ustring& src, const ustring& dest) {
@@ -883,18 +914,37 @@ int PreparationMarker::Write(const char* state, int tries, bool sync_folder) {
     const ustring tmp = path_ + ".new";
     const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return -1;
-    const bool written = write(fd, line, len) == len && fsync(fd) == 0;
-    if (close(fd) != 0 || !written || rename(tmp.c_str(), path_.c_str()) != 0) {
+    // A short write leaves errno alone: name the full disk it means.
+    errno = ENOSPC;
+    bool ok = write(fd, line, len) == len && fsync(fd) == 0;
+    int err = errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && rename(tmp.c_str(), path_.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
         unlink(tmp.c_str());
+        errno = err;  // the caller logs why
         return -1;
     }
     return sync_folder ? SyncFolder(folder) : 0;
 }
 
+// Logged here, once for every caller: a record left behind only makes the
+// next run redo the preparation, but the log must say why it does.
 int PreparationMarker::Remove() {
     unlink((path_ + ".new").c_str());
-    if (unlink(path_.c_str()) != 0 && errno != ENOENT) return -1;
-    return SyncFolder(FSParentPath(path_));
+    if ((unlink(path_.c_str()) != 0 && errno != ENOENT) || SyncFolder(FSParentPath(path_)) != 0) {
+        Logger::LogMsg(Logger::L_WARNING, kComp,
+                       "[WARNING] nimbra-service(%d): cannot remove the record '%s': %s\n",
+                       __LINE__, path_.c_str(), strerror(errno));
+        return -1;
+    }
+    return 0;
 }
 
 bool PreparationMarker::Read(std::string* state, int* tries) const {

@@ -93,7 +93,8 @@ public:
         return true;
     }
 
-    // Removes the folder of an older per-user layout, on every run.
+    // Removes the folder of an older per-user layout, on every run, and the
+    // backups no unfinished preparation needs.
     void RemoveAgedFolders();
     // Copies a file or a whole tree. 0 or -1.
     int FSCopyPath(const ustring& src, const ustring& dest);

@@ -31,7 +31,7 @@
 
 #include "adapter.h"
 #include "archive_writer.h"
-#include "linux/bounded-child.h"
+#include "reader/bounded-child.h"
 #include "log.h"
 #include "strtab.h"
 #include "support/test_env.h"

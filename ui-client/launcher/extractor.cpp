@@ -21,7 +21,7 @@
 #include <system_error>
 
 #include "adapter.h"
-#include "linux/bounded-child.h"
+#include "reader/bounded-child.h"
 #include "log.h"
 #include "strtab.h"
 

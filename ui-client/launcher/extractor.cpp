@@ -13,16 +13,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <new>
 #include <string>
-#include <system_error>
 
 #include "adapter.h"
-#include "reader/bounded-child.h"
+#include "file/path-util.h"
 #include "log.h"
+#include "reader/bounded-child.h"
 #include "strtab.h"
 
 namespace {
@@ -107,8 +106,7 @@ public:
     // Makes folder with its missing parents and moves into it. false with
     // errno set, the working folder unchanged.
     bool Enter(const std::string& folder) {
-        std::error_code ec;
-        std::filesystem::create_directories(folder, ec);
+        MakeFolders(folder);  // a failure shows in the open below
         const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) return false;
         previous_ = open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);

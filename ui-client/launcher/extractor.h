@@ -60,6 +60,7 @@ public:
     // The reader's memory ceiling, in bytes (ReaderMemoryCeiling by default).
     void SetMemoryCeiling(uint64_t bytes) { memory_ceiling = bytes; }
 
+    // ---- Not called by the launcher: kept as the documented interface. ----
     // Number of entries before the first one that can't be read, or -1.
     int Count();
     // Writes every entry's path name to standard output. 0 or -1.

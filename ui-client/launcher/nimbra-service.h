@@ -30,7 +30,6 @@ public:
 
     // Stops the user's running client.
     virtual void StopService() = 0;
-    virtual void SetTimeout(int timeout);
     // Brings the user's copy up to the machine-wide one. 0 or -1.
     virtual int HandlePackageUpgrade() = 0;
     // Starts the user's client.
@@ -95,8 +94,6 @@ public:
 
     // Removes the folder of an older per-user layout, on every run.
     void RemoveAgedFolders();
-    // Copies a file or a whole tree. 0 or -1.
-    int FSCopyPath(const ustring& src, const ustring& dest);
 
     // Install locations; computed afresh on every call, no trailing slash.
     static ustring GetUserInstallPath();                // $HOME
@@ -106,6 +103,12 @@ public:
     static ustring GetUserNimbraAppInstallPath();       // $HOME/.NimbraBackup/Nimbra.app
     static ustring GetUserNimbraDataInstallPath();      // $HOME/.NimbraBackup/data
     static ustring GetRootNimbraPackagePath();          // root + /package/nimbra.hpk
+
+    // ---- Not called by the launcher: kept as the documented interface. ----
+    virtual void SetTimeout(int timeout);
+    // Copies a file or a whole tree. 0, or -1 (logged) when the source is
+    // missing, a folder can't be opened or read, or a copy fails.
+    int FSCopyPath(const ustring& src, const ustring& dest);
 
 protected:
     // Whether the file at path is newer than the INFO of the user's copy

@@ -18,11 +18,9 @@
 #include <new>
 #include <string>
 
-#include "adapter.h"
 #include "file/path-util.h"
 #include "log.h"
 #include "reader/bounded-child.h"
-#include "strtab.h"
 
 namespace {
 
@@ -532,7 +530,7 @@ int Extractor::Scan(PackageSummary* out) {
         Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
         return -1;
     }
-    Notify_Adapter::GetInstance().UpdateProgress(0, 0);
+    Report(ExtractStage::kReading);
     PackageSummary found;
     bool summed = false;
     const ustring src = source;
@@ -648,8 +646,7 @@ int Extractor::Extract() {
     }
     Logger::LogMsg(Logger::L_DEBUG, kComp, "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n",
                    __LINE__, source.c_str_utf8(), target.c_str_utf8());
-    Notify_Adapter::GetInstance().UpdateDialogText(
-        StrTable::LoadStr(StrTable::desc_nmbr_env_preparing));
+    Report(ExtractStage::kExtracting);
     write_errno = 0;
     PackageSummary found;
     if (!summary && Scan(&found) != 0) return -1;
@@ -662,8 +659,8 @@ int Extractor::Extract() {
         [&](ChildChannel& c) { return EntryWriter(c, sum).Run(src, dst); },
         [this](char kind, const std::string& payload) {
             if (kind == kProgressRecord)
-                Notify_Adapter::GetInstance().UpdateProgress(
-                    100, static_cast<int>(strtol(payload.c_str(), nullptr, 10)));
+                Report(ExtractStage::kWritten,
+                       static_cast<int>(strtol(payload.c_str(), nullptr, 10)));
             if (kind == kWriteErrnoRecord)
                 write_errno = static_cast<int>(strtol(payload.c_str(), nullptr, 10));
         });

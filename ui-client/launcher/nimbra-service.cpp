@@ -639,6 +639,7 @@ int Service::ValidatePackage() {
     Extractor extractor;
     extractor.SetSource(src);
     extractor.SetTarget(per_user_install_path);
+    extractor.SetProgress(extract_progress);
     PackageSummary summary;
     if (extractor.Scan(&summary) != 0) return -1;
 
@@ -684,6 +685,7 @@ int Service::ExtractPackage() {
     Extractor extractor;
     extractor.SetSource(src);
     extractor.SetTarget(dst);
+    extractor.SetProgress(extract_progress);
     if (package_summary) extractor.SetSummary(*package_summary);
     if (extractor.Extract() == 0) return 0;
     // A quota that statvfs does not show fails the write (EDQUOT) just as a

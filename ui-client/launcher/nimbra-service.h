@@ -92,6 +92,8 @@ public:
         return true;
     }
 
+    // Where the extractions of the package report their progress.
+    void SetExtractProgress(ExtractProgress progress) { extract_progress = std::move(progress); }
     // Removes the folder of an older per-user layout, on every run.
     void RemoveAgedFolders();
 
@@ -128,6 +130,7 @@ protected:
     bool IsNewCopyWhole(const ustring& app_dir) const;
 
     int timeout;
+    ExtractProgress extract_progress;
     Failure last_failure = Failure::kNone;
     // A build whose client fails on every start would otherwise cost the
     // user a stopped client, a dialog and a failure message at each login:

@@ -853,18 +853,18 @@ int BuildNumber(const ustring& text) {
     return static_cast<int>(v);
 }
 
-ustring GetAppBackupDir(const ustring& app_dir, int tries) {
+ustring GetAppBackupDir(const ustring& app_dir, int backup) {
     ustring backup_dir = app_dir + "_tmp";
-    if (tries != 0) {
-        char tries_str[8];
-        const int n = snprintf(tries_str, sizeof(tries_str), "%d", tries);
-        if (n < 0 || n >= static_cast<int>(sizeof(tries_str))) {
+    if (backup != 0) {
+        char number[8];
+        const int n = snprintf(number, sizeof(number), "%d", backup);
+        if (n < 0 || n >= static_cast<int>(sizeof(number))) {
             Logger::LogMsg(Logger::L_ERR, kComp,
                            "[ERROR] nimbra-service(%d): snprintf failed (continuing without "
                            "postfix)",
                            __LINE__);
         } else {
-            backup_dir += tries_str;
+            backup_dir += number;
         }
     }
     return backup_dir;

@@ -155,8 +155,9 @@ std::string ExecutableOfProcess(const std::string& proc_exe);
 // Number of backup names a preparation tries: "_tmp", then "_tmp1" to "_tmp9".
 const int MAX_RENAME_COUNT = 10;
 
-// app_dir + "_tmp", followed by tries unless it is 0.
-ustring GetAppBackupDir(const ustring& app_dir, int tries);
+// The folder of backup number backup: app_dir + "_tmp", followed by the
+// number unless it is 0.
+ustring GetAppBackupDir(const ustring& app_dir, int backup);
 
 // PreparationMarker: where the user's last whole copy of the client lies
 // while a preparation replaces the app folder. The launcher can be killed at

@@ -36,7 +36,10 @@ public:
     ustring(char c);
     ~ustring();
 
-    // The UTF-8 buffer; never null.
+    // The stored bytes, NUL-terminated; never null. Both give the same
+    // buffer and convert nothing: a string made from bytes (a path) gives
+    // back exactly those bytes, valid UTF-8 or not. c_str_utf8 only says
+    // what the caller expects to find there.
     const char* c_str() const { return data; }
     const char* c_str_utf8() const { return data; }
     // The UTF-16 buffer, built from the UTF-8 form if the cache is empty;

@@ -16,6 +16,8 @@
 #include <new>
 #include <string>
 
+#include "file/path-util.h"
+#include "file/unique-fd.h"
 #include "log.h"
 #include "tmp_name_gen.h"
 
@@ -134,34 +136,6 @@ private:
     mode_t old_;
 };
 
-// A file descriptor closed when the holder goes, unless released.
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0) close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-
-    int get() const { return fd_; }
-    // Closes now; the close result, or 0 when nothing was open.
-    int Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd >= 0 ? close(fd) : 0;
-    }
-    // Hands the descriptor over; it is no longer closed here.
-    int Release() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-private:
-    int fd_;
-};
-
 struct FreeDeleter {
     void operator()(char* p) const { free(p); }
 };
@@ -178,11 +152,9 @@ int MoveSpecialAcrossFs(const ustring& from, const ustring& to, FILE_TYPE type, 
         errno = EXDEV;
         return -3;
     }
-    std::string target(size + 1, '\0');
-    const ssize_t n = readlink(from.c_str(), &target[0], target.size());
+    const std::string target = ReadLinkBytes(from.c_str());
     // A link whose content changed since it was examined is left alone.
-    if (n < 0 || static_cast<uint64_t>(n) != size) return -3;
-    target.resize(n);
+    if (target.empty() || target.size() != size) return -3;
     if (symlink(target.c_str(), to.c_str()) != 0) return -3;
     if (remove(from.c_str()) != 0) return -3;
     return 0;
@@ -402,7 +374,7 @@ int CopyThroughBuffer(int in, int out, char* buf) {
 // not to be the source itself (copying a file onto itself would otherwise
 // empty it, and delete it with isDelOrigin). -1 and a message on failure.
 int OpenCopyTarget(int in, const ustring& src, const ustring& dst) {
-    Fd out(open(dst.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    UniqueFd out(open(dst.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
     if (out.get() < 0) {
         Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
             dst.c_str(), strerror(errno), errno);
@@ -421,19 +393,19 @@ int OpenCopyTarget(int in, const ustring& src, const ustring& dst) {
             dst.c_str(), strerror(errno), errno);
         return -1;
     }
-    return out.Release();
+    return out.release();
 }
 
 }  // namespace
 
 int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
-    Fd in(open(src.c_str(), O_RDONLY | O_CLOEXEC));
+    UniqueFd in(open(src.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.get() < 0) {
         Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
             src.c_str(), strerror(errno), errno);
         return -1;
     }
-    Fd out(OpenCopyTarget(in.get(), src, dst));
+    UniqueFd out(OpenCopyTarget(in.get(), src, dst));
     if (out.get() < 0) return -1;
 
     int result = 0;
@@ -448,13 +420,13 @@ int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
         result = CopyThroughBuffer(in.get(), out.get(), buf.get());
     }
     buf.reset();
-    in.Close();
+    in.close();
 
     // The copy counts only once it is on disk: a file system may report a
     // lack of space as late as fsync or close, and the source must not be
     // removed before the copy is safe.
     const int sync_err = fsync(out.get()) != 0 ? errno : 0;
-    const int close_err = out.Close() != 0 ? errno : 0;
+    const int close_err = out.close() != 0 ? errno : 0;
     if (result == 0 && (sync_err != 0 || close_err != 0)) {
         errno = sync_err != 0 ? sync_err : close_err;
         Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", __LINE__,
@@ -692,16 +664,15 @@ int FSCreateSymbolicLink(const ustring& target_path, const ustring& link_path) {
 }
 
 int FSReadSymbolicLink(const ustring& link_path, ustring& target_path) {
-    char buf[4096] = {0};
-    // One byte stays zero so that a long content is cut, not unterminated.
-    if (readlink(link_path.c_str(), buf, sizeof(buf) - 1) < 0) {
+    const std::string target = ReadLinkBytes(link_path.c_str());
+    if (target.empty()) {
         Log(Logger::L_ERR,
             "[ERROR] file-op(%d): FSReadSymbolicLink: Failed to read symbolic link '%s' (code: "
             "%d, msg: %s)\n",
             __LINE__, link_path.c_str(), errno, strerror(errno));
         return -1;
     }
-    target_path = buf;
+    target_path = target.c_str();
     return 0;
 }
 

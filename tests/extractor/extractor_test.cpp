@@ -31,8 +31,8 @@
 
 #include "adapter.h"
 #include "archive_writer.h"
-#include "linux/bounded-child.h"
 #include "log.h"
+#include "reader/bounded-child.h"
 #include "strtab.h"
 #include "support/test_env.h"
 
@@ -169,6 +169,7 @@ protected:
         Extractor x;
         x.SetSource(source.c_str());
         x.SetTarget(target.c_str());
+        x.SetProgress(ProgressToAdapter());  // as the launcher's worker wires it
         return x.Extract();
     }
 

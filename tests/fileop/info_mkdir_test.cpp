@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "file/file-op.h"
+#include "file/path-util.h"
 #include "fileop_fixture.h"
 
 namespace {
@@ -133,6 +134,22 @@ TEST_F(FileOpMkdir, MkdirPCreatesEveryComponent) {
     char* untouched = reinterpret_cast<char*>(this);
     EXPECT_EQ(FSMKDirP("", &untouched, false, static_cast<unsigned>(-1)), -1);
     EXPECT_EQ(untouched, reinterpret_cast<char*>(this));
+}
+
+// The launcher's own mkdir -p: no mode, no log, errno for the caller.
+TEST_F(FileOpMkdir, MakeFoldersOnBytes) {
+    ASSERT_TRUE(MakeFolders(path("m/n/o")));
+    EXPECT_TRUE(IsDir(path("m/n/o")));
+    EXPECT_TRUE(MakeFolders(path("m/n/")));  // existing levels are accepted
+    ASSERT_TRUE(MakeFolders("relative/p"));
+    EXPECT_TRUE(IsDir("relative/p"));
+    WriteFile(path("m/file"), "x");
+    errno = 0;
+    EXPECT_FALSE(MakeFolders(path("m/file")));
+    EXPECT_EQ(errno, ENOTDIR);
+    errno = 0;
+    EXPECT_FALSE(MakeFolders(path("m/file/below")));
+    EXPECT_EQ(errno, ENOTDIR);
 }
 
 TEST_F(FileOpMkdir, MkdirPThroughALinkToAFolder) {

@@ -1,9 +1,13 @@
 // The textual path helpers: no file system is involved.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QString>
+
 #include <string>
 
 #include "file/file-op.h"
+#include "file/path-util.h"
 
 namespace {
 
@@ -29,6 +33,36 @@ TEST(FileOpPaths, BaseName) {
     };
     for (const PathCase& c : cases) {
         EXPECT_EQ(std::string(FSBaseName(c.in).c_str()), c.expected) << "path '" << c.in << "'";
+    }
+}
+
+// The launcher's paths were cleaned by QDir::cleanPath once: it is the oracle.
+TEST(FileOpPaths, CleanPathAnswersAsTheToolkit) {
+    const char* const cases[] = {"",
+                                 "/",
+                                 "//",
+                                 ".",
+                                 "./",
+                                 "..",
+                                 "../..",
+                                 "a/..",
+                                 "a/../..",
+                                 "/..",
+                                 "/../a",
+                                 "/a/./b/",
+                                 "a//b///c",
+                                 "./a/./b/.",
+                                 "/a/b/..",
+                                 "a/b/../../../c",
+                                 "/x/y/../../../z",
+                                 "/home/u\xe9/",
+                                 "../a/../b",
+                                 "...",
+                                 "/a/.../.."};
+    for (const char* c : cases) {
+        const QString text = QString::fromLatin1(c);
+        EXPECT_EQ(CleanPath(c), QDir::cleanPath(text).toLatin1().toStdString())
+            << "path '" << c << "'";
     }
 }
 

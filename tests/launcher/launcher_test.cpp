@@ -75,6 +75,8 @@ public:
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         log_->Add("client started");
     }
+    // Reports as the package's extraction does, through what the worker wired.
+    void Written(int percent) const { extract_progress(ExtractStage::kWritten, percent); }
 
 private:
     EventLog* log_;
@@ -311,11 +313,12 @@ TEST_F(LauncherTest, ClosingTheDialogDoesNotEndTheRunEarly) {
         auto service = std::make_unique<FakeService>(&log, true);
         service->upgrade_result = -1;
         service->failure = Service::Failure::kOther;
-        service->during_upgrade = [&] {
+        const FakeService* fake = service.get();
+        service->during_upgrade = [&, fake] {
             for (int i = 0; i < 2000 && !dismissed; ++i) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             }
-            Notify_Adapter::GetInstance().UpdateProgress(100, 50);
+            fake->Written(50);
             Notify_Adapter::GetInstance().UpdateDialogText(QStringLiteral("still working"));
         };
         Launcher launcher(std::move(service));

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -500,8 +501,21 @@ TEST_F(PrepareTest, CopyPath) {
     EXPECT_EQ(Tree(dir() + "/copy/of"), TreeOf(old_));
     EXPECT_EQ(s.FSCopyPath((dir() + "/src/INFO").c_str(), (dir() + "/info").c_str()), 0);
     EXPECT_EQ(ReadFile(dir() + "/info"), old_[0].content);
-    // A plain file counts as copied even when the copy fails.
-    EXPECT_EQ(s.FSCopyPath((dir() + "/src/INFO").c_str(), (dir() + "/none/info").c_str()), 0);
+    // A failed copy of a plain file, or a source folder that cannot be opened
+    // (no descriptor left, in a child), fails the whole copy.
+    EXPECT_EQ(s.FSCopyPath((dir() + "/src/INFO").c_str(), (dir() + "/none/info").c_str()), -1);
+    EXPECT_TRUE(InOrder(log(), {"[ERROR] nimbra-service(%d): FSCopyPath: failed to copy from '" +
+                                dir() + "/src/INFO' to '" + dir() + "/none/info'"}));
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit few = {64, 64};
+        if (setrlimit(RLIMIT_NOFILE, &few) != 0) _exit(2);
+        while (open("/dev/null", O_RDONLY | O_CLOEXEC) >= 0) {
+        }
+        _exit(s.FSCopyPath((dir() + "/src").c_str(), (dir() + "/emfile").c_str()) == -1 ? 0 : 1);
+    }
+    const int status = Reap(child, 60000);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(s.FSCopyPath((dir() + "/missing").c_str(), (dir() + "/x").c_str()), -1);
     EXPECT_TRUE(InOrder(log(), {"[ERROR] nimbra-service(%d): FSCopyPath: source path '" + dir() +
                                 "/missing' does not exist"}));

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include "extractor.h"
+
 class Notify_Adapter : public QObject {
     Q_OBJECT
 
@@ -30,5 +32,10 @@ private:
     Notify_Adapter();
     Q_DISABLE_COPY(Notify_Adapter)
 };
+
+// The extractor's reports as the dialog shows them, relayed through the
+// adapter: kReading as (0, 0), kExtracting as the "preparing" text, kWritten
+// as (100, percent).
+ExtractProgress ProgressToAdapter();
 
 #endif  // NIMBRA_LAUNCHER_ADAPTER_H

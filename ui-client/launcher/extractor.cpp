@@ -13,17 +13,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <new>
 #include <string>
-#include <system_error>
 
-#include "adapter.h"
-#include "linux/bounded-child.h"
+#include "file/path-util.h"
 #include "log.h"
-#include "strtab.h"
+#include "reader/bounded-child.h"
 
 namespace {
 
@@ -117,8 +114,7 @@ public:
     // Makes folder with its missing parents and moves into it. false with
     // errno set, the working folder unchanged.
     bool Enter(const std::string& folder) {
-        std::error_code ec;
-        std::filesystem::create_directories(folder, ec);
+        MakeFolders(folder);  // a failure shows in the open below
         const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) return false;
         previous_ = open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
@@ -544,7 +540,7 @@ int Extractor::Scan(PackageSummary* out) {
         Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
         return -1;
     }
-    Notify_Adapter::GetInstance().UpdateProgress(0, 0);
+    Report(ExtractStage::kReading);
     PackageSummary found;
     bool summed = false;
     const ustring src = source;
@@ -660,8 +656,7 @@ int Extractor::Extract() {
     }
     Logger::LogMsg(Logger::L_DEBUG, kComp, "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n",
                    __LINE__, source.c_str_utf8(), target.c_str_utf8());
-    Notify_Adapter::GetInstance().UpdateDialogText(
-        StrTable::LoadStr(StrTable::desc_nmbr_env_preparing));
+    Report(ExtractStage::kExtracting);
     write_errno = 0;
     PackageSummary found;
     if (!summary && Scan(&found) != 0) return -1;
@@ -674,8 +669,8 @@ int Extractor::Extract() {
         [&](ChildChannel& c) { return EntryWriter(c, sum).Run(src, dst); },
         [this](char kind, const std::string& payload) {
             if (kind == kProgressRecord)
-                Notify_Adapter::GetInstance().UpdateProgress(
-                    100, static_cast<int>(strtol(payload.c_str(), nullptr, 10)));
+                Report(ExtractStage::kWritten,
+                       static_cast<int>(strtol(payload.c_str(), nullptr, 10)));
             if (kind == kWriteErrnoRecord)
                 write_errno = static_cast<int>(strtol(payload.c_str(), nullptr, 10));
         });

@@ -178,6 +178,7 @@ void ProcessingProgressDialog::FitHeight() {
 Worker::Worker() : Worker(std::unique_ptr<Service>(new LinuxService())) {}
 
 Worker::Worker(std::unique_ptr<Service> service) : m_service(std::move(service)) {
+    m_service->SetExtractProgress(ProgressToAdapter());
     m_handler_thread.reset(new HandlerThread());
     moveToThread(m_handler_thread.get());
 }

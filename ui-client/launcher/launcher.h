@@ -148,10 +148,14 @@ public:
     explicit Launcher(std::unique_ptr<Service> service);
     ~Launcher() override;
 
+    // The two names are fixed by the documented interface and read the
+    // wrong way round: Run() does not run the service, it only starts the
+    // worker's thread; Start() is what runs the service.
+    //
     // Starts the worker's thread.
     void Run();
-    // Queues the service run to the worker's thread, or, when that thread
-    // could not be made, to this thread's event loop.
+    // Runs the service: queues the run to the worker's thread, or, when that
+    // thread could not be made, to this thread's event loop.
     void Start();
 
     // The dialog, for inspection by tests; null until an upgrade showed it.

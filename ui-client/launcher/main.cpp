@@ -15,7 +15,6 @@
 #include <string>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -23,6 +22,7 @@
 #include <QTranslator>
 
 #include "TeskLocale.h"
+#include "file/path-util.h"
 #include "launcher.h"
 #include "log.h"
 #include "nimbra-service.h"
@@ -44,22 +44,6 @@ QString ToolkitPath(const QByteArray& path) {
     if (QFile::encodeName(text) == path) return text;
     const int fd = open(path.constData(), O_PATH | O_CLOEXEC);
     return fd < 0 ? text : QStringLiteral("/proc/self/fd/") + QString::number(fd);
-}
-
-// QDir::cleanPath on bytes: Latin-1 maps every byte to one character and back.
-QByteArray CleanPath(const QByteArray& path) {
-    return QDir::cleanPath(QString::fromLatin1(path)).toLatin1();
-}
-
-// mkdir -p on bytes; another launcher making the same folders at the same
-// time is no failure.
-bool MakeFolders(const std::string& path) {
-    for (size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
-        if (mkdir(path.substr(0, at).c_str(), 0777) != 0 && errno != EEXIST) return false;
-        if (at == std::string::npos) break;
-    }
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 // Environment set for the toolkit alone while the application object is
@@ -183,7 +167,8 @@ void GuardStandardStreams() {
 void initialize_resources(const char* bin) {
     setlocale(LC_ALL, "");
     qInitResources_texts();
-    const QByteArray plugins = CleanPath(QByteArray(bin) + "/../../lib/plugins");
+    const QByteArray plugins =
+        QByteArray::fromStdString(CleanPath(std::string(bin) + "/../../lib/plugins"));
     QCoreApplication::setLibraryPaths(QStringList{ToolkitPath(plugins)});
     printf("lib path = '%s'\n", plugins.constData());
     fflush(stdout);

@@ -664,6 +664,7 @@ int Service::ValidatePackage() {
     Extractor extractor;
     extractor.SetSource(src);
     extractor.SetTarget(per_user_install_path);
+    extractor.SetProgress(extract_progress);
     PackageSummary summary;
     if (extractor.Scan(&summary) != 0) return -1;
 
@@ -709,6 +710,7 @@ int Service::ExtractPackage() {
     Extractor extractor;
     extractor.SetSource(src);
     extractor.SetTarget(dst);
+    extractor.SetProgress(extract_progress);
     if (package_summary) extractor.SetSummary(*package_summary);
     if (extractor.Extract() == 0) return 0;
     // A quota that statvfs does not show fails the write (EDQUOT) just as a
@@ -775,6 +777,40 @@ void Service::RemoveAgedFolders() {
             RemoveTree(GetAppBackupDir(per_user_install_path, i));
 }
 
+namespace {
+
+// Copies what the open folder src holds into dest, folders through
+// copy_folder. 0, or -1 (logged) at the first entry that fails to be read or
+// copied.
+int CopyFolderEntries(DIR_HANDLE& handle, const ustring& src, const ustring& dest,
+                      const std::function<int(const ustring&, const ustring&)>& copy_folder) {
+    DIR_ENTRY entry;
+    for (;;) {
+        const int read = FSReadDir(handle, entry);
+        if (read == 0) return 0;
+        if (read < 0) {
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] nimbra-service(%d): FSCopyPath: failed to read source folder "
+                           "'%s'\n",
+                           __LINE__, src.c_str());
+            return -1;
+        }
+        if (entry.name == ustring(".") || entry.name == ustring("..")) continue;
+        const ustring from = src + "/" + entry.name;
+        const ustring to = dest + "/" + entry.name;
+        const int r = entry.type == FT_DIR ? copy_folder(from, to) : FSCopy(from, to, false);
+        if (r < 0) {
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] nimbra-service(%d): FSCopyPath: failed to copy from '%s' to "
+                           "'%s'\n",
+                           __LINE__, from.c_str(), to.c_str());
+            return -1;
+        }
+    }
+}
+
+}  // namespace
+
 int Service::FSCopyPath(const ustring& src, const ustring& dest) {
     Logger::LogMsg(Logger::L_DEBUG, kComp, "[DEBUG] nimbra-service(%d): copy from '%s' to '%s'\n",
                    __LINE__, src.c_str(), dest.c_str());
@@ -792,8 +828,11 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest) {
         return -1;
     }
     if (f_info.type != FT_DIR) {
-        FSCopy(src, dest, false);
-        return 0;
+        if (FSCopy(src, dest, false) == 0) return 0;
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): FSCopyPath: failed to copy from '%s' to '%s'\n",
+                       __LINE__, src.c_str(), dest.c_str());
+        return -1;
     }
     // A destination inside the source would be copied into itself without end.
     if (FSIsParentFolder(src, dest)) {
@@ -812,32 +851,15 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest) {
     }
     DIR_HANDLE handle;
     if (FSOpenDir(src, 0, handle) != 0) {
-        Logger::LogMsg(Logger::L_WARNING, kComp,
-                       "[WARNING] nimbra-service(%d): FSCopyPath: failed to create handle  for src "
-                       "'%s' failed\n",
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): FSCopyPath: failed to open source folder "
+                       "'%s'\n",
                        __LINE__, src.c_str());
-        return 0;
+        return -1;
     }
-    int result = -1;
-    DIR_ENTRY entry;
-    for (;;) {
-        if (FSReadDir(handle, entry) <= 0) {
-            result = 0;
-            break;
-        }
-        if (entry.name == ustring(".") || entry.name == ustring("..")) continue;
-        const ustring from = src + "/" + entry.name;
-        const ustring to = dest + "/" + entry.name;
-        const int r = entry.type == FT_DIR ? FSCopyPath(from, to) : FSCopy(from, to, false);
-        if (r < 0) {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] nimbra-service(%d): FSCopyPath: failed to copy from '%s' to "
-                           "'%s'\n",
-                           __LINE__, from.c_str(), to.c_str());
-            result = -1;
-            break;
-        }
-    }
+    const int result = CopyFolderEntries(
+        handle, src, dest,
+        [this](const ustring& from, const ustring& to) { return FSCopyPath(from, to); });
     FSCloseDir(handle);
     return result;
 }
@@ -862,18 +884,18 @@ int BuildNumber(const ustring& text) {
     return static_cast<int>(v);
 }
 
-ustring GetAppBackupDir(const ustring& app_dir, int tries) {
+ustring GetAppBackupDir(const ustring& app_dir, int backup) {
     ustring backup_dir = app_dir + "_tmp";
-    if (tries != 0) {
-        char tries_str[8];
-        const int n = snprintf(tries_str, sizeof(tries_str), "%d", tries);
-        if (n < 0 || n >= static_cast<int>(sizeof(tries_str))) {
+    if (backup != 0) {
+        char number[8];
+        const int n = snprintf(number, sizeof(number), "%d", backup);
+        if (n < 0 || n >= static_cast<int>(sizeof(number))) {
             Logger::LogMsg(Logger::L_ERR, kComp,
                            "[ERROR] nimbra-service(%d): snprintf failed (continuing without "
                            "postfix)",
                            __LINE__);
         } else {
-            backup_dir += tries_str;
+            backup_dir += number;
         }
     }
     return backup_dir;

@@ -30,7 +30,6 @@ public:
 
     // Stops the user's running client.
     virtual void StopService() = 0;
-    virtual void SetTimeout(int timeout);
     // Brings the user's copy up to the machine-wide one. 0 or -1.
     virtual int HandlePackageUpgrade() = 0;
     // Starts the user's client.
@@ -93,11 +92,11 @@ public:
         return true;
     }
 
+    // Where the extractions of the package report their progress.
+    void SetExtractProgress(ExtractProgress progress) { extract_progress = std::move(progress); }
     // Removes the folder of an older per-user layout, on every run, and the
     // backups no unfinished preparation needs.
     void RemoveAgedFolders();
-    // Copies a file or a whole tree. 0 or -1.
-    int FSCopyPath(const ustring& src, const ustring& dest);
 
     // Install locations; computed afresh on every call, no trailing slash.
     static ustring GetUserInstallPath();                // $HOME
@@ -107,6 +106,12 @@ public:
     static ustring GetUserNimbraAppInstallPath();       // $HOME/.NimbraBackup/Nimbra.app
     static ustring GetUserNimbraDataInstallPath();      // $HOME/.NimbraBackup/data
     static ustring GetRootNimbraPackagePath();          // root + /package/nimbra.hpk
+
+    // ---- Not called by the launcher: kept as the documented interface. ----
+    virtual void SetTimeout(int timeout);
+    // Copies a file or a whole tree. 0, or -1 (logged) when the source is
+    // missing, a folder can't be opened or read, or a copy fails.
+    int FSCopyPath(const ustring& src, const ustring& dest);
 
 protected:
     // Whether the file at path is newer than the INFO of the user's copy
@@ -126,6 +131,7 @@ protected:
     bool IsNewCopyWhole(const ustring& app_dir) const;
 
     int timeout;
+    ExtractProgress extract_progress;
     Failure last_failure = Failure::kNone;
     // A build whose client fails on every start would otherwise cost the
     // user a stopped client, a dialog and a failure message at each login:
@@ -150,8 +156,9 @@ std::string ExecutableOfProcess(const std::string& proc_exe);
 // Number of backup names a preparation tries: "_tmp", then "_tmp1" to "_tmp9".
 const int MAX_RENAME_COUNT = 10;
 
-// app_dir + "_tmp", followed by tries unless it is 0.
-ustring GetAppBackupDir(const ustring& app_dir, int tries);
+// The folder of backup number backup: app_dir + "_tmp", followed by the
+// number unless it is 0.
+ustring GetAppBackupDir(const ustring& app_dir, int backup);
 
 // PreparationMarker: where the user's last whole copy of the client lies
 // while a preparation replaces the app folder. The launcher can be killed at

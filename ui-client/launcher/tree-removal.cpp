@@ -11,34 +11,12 @@
 #include <utility>
 #include <vector>
 
+#include "file/unique-fd.h"
 #include "log.h"
 
 namespace {
 
 const char kComp[] = "service_debug";
-
-// One open descriptor, closed when replaced or destroyed.
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd() { reset(); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    Fd& operator=(Fd&& o) noexcept {
-        if (this != &o) reset(o.release());
-        return *this;
-    }
-    int get() const { return fd_; }
-    bool ok() const { return fd_ >= 0; }
-    int release() { return std::exchange(fd_, -1); }
-    void reset(int fd = -1) {
-        if (fd_ >= 0) close(fd_);
-        fd_ = fd;
-    }
-
-private:
-    int fd_;
-};
 
 // A folder on the branch being emptied.
 struct Level {
@@ -76,7 +54,7 @@ private:
     const int parent_;
     const std::string name_;
     const uid_t euid_ = geteuid();
-    Fd cur_;
+    UniqueFd cur_;
     std::vector<Level> levels_;
     std::vector<char> entries_ = std::vector<char>(32 * 1024);  // one read of a folder
     int errno_ = 0;
@@ -97,7 +75,7 @@ int TreeRemover::Run() {
         if (!top.subfolders.empty()) {
             std::string name = std::move(top.subfolders.back());
             top.subfolders.pop_back();
-            Fd child(OpenFolder(cur_.get(), name, &st));
+            UniqueFd child(OpenFolder(cur_.get(), name, &st));
             if (!child.ok()) {
                 RemoveUnopened(cur_.get(), name, errno);
                 continue;
@@ -204,7 +182,7 @@ void TreeRemover::RemoveFolder(int at, const std::string& name) {
 // moved meanwhile): the way back is lost and the walk ends.
 bool TreeRemover::Climb() {
     // O_PATH: the folder above was read already; only *at calls remain.
-    Fd up(openat(cur_.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd up(openat(cur_.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
     const Level& above = levels_[levels_.size() - 2];
     struct stat st;
     if (!up.ok() || fstat(up.get(), &st) != 0) {
@@ -250,7 +228,7 @@ int RemoveTree(const ustring& given) {
     }
     const std::string parent_path =
         slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-    Fd parent(open(parent_path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd parent(open(parent_path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!parent.ok() && (errno == ENOENT || errno == ENOTDIR)) return 0;
     int err = errno;
     std::string failed;

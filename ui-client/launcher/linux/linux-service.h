@@ -45,7 +45,6 @@ public:
     // or an earlier preparation left unfinished.
     bool IsNeedUpgrade() override;
 
-    static LinuxService& GetInstace();
     bool PerUserBinPathExist();
     // Runs the start script with the single argument "start" and waits for
     // it, start_script_wait_ms at most (then it is left running); always 0.
@@ -77,6 +76,9 @@ public:
     // that file names; one that was running before could not have that pid.
     bool IsUserClient(pid_t pid) const;
     static constexpr int kPidFileClockSlackMs = 50;
+
+    // ---- Not called by the launcher: kept as the documented interface. ----
+    static LinuxService& GetInstace();
 
 protected:
     int start_script_wait_ms = 120 * 1000;

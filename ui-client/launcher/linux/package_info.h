@@ -2,6 +2,8 @@
 // under /opt/Halvern/Nimbra. One instance per process. The launcher's own
 // flows take their paths from the Service getters instead, which follow the
 // executable's real location.
+//
+// Not called by the launcher: kept as the documented interface.
 #ifndef NIMBRA_LAUNCHER_LINUX_PACKAGE_INFO_H
 #define NIMBRA_LAUNCHER_LINUX_PACKAGE_INFO_H
 

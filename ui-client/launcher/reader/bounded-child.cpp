@@ -1,4 +1,4 @@
-#include "linux/bounded-child.h"
+#include "reader/bounded-child.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -577,7 +577,10 @@ bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
                            __LINE__, per_user_install_path.c_str(), trial_window_ms);
         // A script that still runs is waited for later, unless the client it
         // runs is up already.
-        if (running && client == 0) started_script_ = script;
+        if (running && client == 0) {
+            started_script_ = script;
+            started_script_written_ = [pid_file, before] { return StampOf(pid_file) != before; };
+        }
         trial_passed_ = true;
         return true;
     }
@@ -636,7 +639,7 @@ void LinuxService::StopFailedStart(pid_t script, bool script_running) {
 
 void LinuxService::PostUpgrade() {
     if (started_script_ > 0) {
-        WaitForStartScript(std::exchange(started_script_, -1));
+        WaitForStartScript(std::exchange(started_script_, -1), started_script_written_);
         return;
     }
     // The client of the new copy was started already; or it is a first
@@ -655,8 +658,12 @@ void LinuxService::PostUpgrade() {
 }
 
 int LinuxService::LaunchPerUserBin() {
+    // Stamped before the spawn: a client that writes its pid file at once
+    // must not pass for one that ran before this start.
+    const ustring pid_file = GetUserNimbraInstallPath() + "/ui.pid";
+    const FileStamp before = StampOf(pid_file);
     const pid_t pid = SpawnStartScript();
-    if (pid > 0) WaitForStartScript(pid);
+    if (pid > 0) WaitForStartScript(pid, [&] { return StampOf(pid_file) != before; });
     return 0;
 }
 
@@ -701,11 +708,9 @@ pid_t LinuxService::SpawnStartScript() {
 // launcher (and a failure it must still show) for ever: once the client
 // has written its pid file it counts as started, and past the limit the
 // script is left running, as the client it may be.
-void LinuxService::WaitForStartScript(pid_t pid) {
+void LinuxService::WaitForStartScript(pid_t pid, const std::function<bool()>& written) {
     // A client that ran before this start (its pid file unchanged) says
     // nothing about this one.
-    const ustring pid_file = GetUserNimbraInstallPath() + "/ui.pid";
-    const FileStamp before = StampOf(pid_file);
     const int fd = OpenPidFd(pid);
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(start_script_wait_ms);
@@ -719,7 +724,7 @@ void LinuxService::WaitForStartScript(pid_t pid) {
                                __LINE__, per_user_install_path.c_str(), ScriptEnd(status).c_str());
             break;
         }
-        if (StampOf(pid_file) != before && LiveClient() > 0) break;
+        if (written() && LiveClient() > 0) break;
         if (std::chrono::steady_clock::now() >= deadline) {
             Logger::LogMsg(Logger::L_WARNING, kComp,
                            "[WARNING] linux/linux-service(%d): '%s' still runs after %d s, no "

@@ -52,12 +52,12 @@ public:
     // Runs the start script with the single argument "start". Its pid, or
     // -1 (logged).
     pid_t SpawnStartScript();
-    // Waits for the start script pid to end, or for the pid file, written
-    // since, to name a live client (the script may run it in the
-    // foreground), for
-    // start_script_wait_ms at most (then it is left running, and that is
+    // Waits for the start script pid to end, or, once written() tells that
+    // the pid file was written since the script was spawned, for the pid
+    // file to name a live client (the script may run it in the foreground),
+    // for start_script_wait_ms at most (then it is left running, and that is
     // logged). A script that ends with a failure is logged.
-    void WaitForStartScript(pid_t pid);
+    void WaitForStartScript(pid_t pid, const std::function<bool()>& written);
     void LoadTargetVerInfo();
     void LoadSourceVerInfo();
 
@@ -107,8 +107,9 @@ private:
     // reaped) and the client the pid file names.
     void StopFailedStart(pid_t script, bool script_running);
 
-    pid_t started_script_ = -1;  // run by StartCheckedCopy, not yet waited for
-    bool trial_passed_ = false;  // StartCheckedCopy saw the new client come up
+    pid_t started_script_ = -1;                     // run by StartCheckedCopy, not yet waited for
+    std::function<bool()> started_script_written_;  // its pid file written since
+    bool trial_passed_ = false;                     // StartCheckedCopy saw the new client come up
 };
 
 #endif  // NIMBRA_LAUNCHER_LINUX_LINUX_SERVICE_H

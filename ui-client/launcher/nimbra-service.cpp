@@ -24,6 +24,7 @@
 
 #include "extractor.h"
 #include "file/file-op.h"
+#include "file/path-util.h"
 #include "log.h"
 #include "tree-removal.h"
 
@@ -274,11 +275,9 @@ bool IsExecutableInCopy(const ustring& copy_dir, const char* relative) {
             done.push_back(e);
             continue;
         }
-        char body[PATH_MAX];
-        const ssize_t n = readlink(path.c_str(), body, sizeof(body));
-        if (n <= 0 || n == static_cast<ssize_t>(sizeof(body)) || body[0] == '/' || ++links > 40)
-            return false;
-        const std::vector<std::string> more = PathElements(std::string(body, n));
+        const std::string body = ReadLinkBytes(path);
+        if (body.empty() || body[0] == '/' || ++links > 40) return false;
+        const std::vector<std::string> more = PathElements(body);
         todo.insert(todo.end(), more.rbegin(), more.rend());
     }
     std::string path = base;
@@ -440,13 +439,6 @@ std::string BytesOf(const char* s) {
     return s != nullptr ? std::string(s) : std::string();
 }
 
-// QDir::cleanPath on bytes: Latin-1 maps every byte to one character and back.
-std::string CleanPath(const std::string& path) {
-    return QDir::cleanPath(QString::fromLatin1(path.data(), static_cast<int>(path.size())))
-        .toLatin1()
-        .toStdString();
-}
-
 // The home folder of uid in the password database; empty when it has none.
 std::string PasswordHome(uid_t uid) {
     long size = sysconf(_SC_GETPW_R_SIZE_MAX);
@@ -498,10 +490,8 @@ static ustring FollowUserLink(const ustring& path) {
         free(real);
         return resolved;
     }
-    std::vector<char> buf(PATH_MAX);
-    const ssize_t n = readlink(path.c_str(), buf.data(), buf.size());
-    if (n <= 0 || static_cast<size_t>(n) >= buf.size()) return path;
-    std::string target(buf.data(), static_cast<size_t>(n));
+    std::string target = ReadLinkBytes(path.c_str());
+    if (target.empty()) return path;
     if (target[0] != '/') target = std::string(FSParentPath(path).c_str()) + "/" + target;
     const std::string name = target.substr(target.rfind('/') + 1);
     char* parent = realpath(target.substr(0, target.rfind('/')).c_str(), nullptr);
@@ -865,10 +855,8 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest) {
 }
 
 std::string ExecutableOfProcess(const std::string& proc_exe) {
-    std::vector<char> buf(PATH_MAX);
-    const ssize_t n = readlink(proc_exe.c_str(), buf.data(), buf.size());
-    if (n <= 0 || static_cast<size_t>(n) >= buf.size()) return std::string();
-    std::string exe(buf.data(), static_cast<size_t>(n));
+    std::string exe = ReadLinkBytes(proc_exe);
+    if (exe.empty()) return std::string();
     static const std::string kDeleted = " (deleted)";
     if (exe.size() > kDeleted.size() &&
         exe.compare(exe.size() - kDeleted.size(), kDeleted.size(), kDeleted) == 0)

@@ -228,6 +228,30 @@ bool FreeSpace(const ustring& path, int64_t* bytes, int64_t* inodes, ustring* wh
     return true;
 }
 
+// Whether the unpacked package fits in the file system of holder, bytes
+// and inodes; false (logged) when it does not. A file system that can't
+// tell is given the benefit of the doubt, with a warning: the extraction
+// still fails cleanly on a full disk.
+bool FitsBeside(const ustring& holder, const PackageSummary& summary) {
+    const int64_t needed = summary.bytes + summary.entries * kBytesPerEntry + kSpaceMargin;
+    int64_t bytes = 0;
+    int64_t inodes = 0;
+    ustring where;
+    if (!FreeSpace(holder, &bytes, &inodes, &where)) {
+        Logger::LogMsg(Logger::L_WARNING, kComp,
+                       "[WARNING] nimbra-service(%d): cannot tell the free space for '%s': %s\n",
+                       __LINE__, holder.c_str(), strerror(errno));
+        return true;
+    }
+    if (bytes >= needed && inodes >= summary.entries) return true;
+    Logger::LogMsg(Logger::L_ERR, kComp,
+                   "[ERROR] nimbra-service(%d): not enough free space in '%s': %lld bytes and "
+                   "%d files needed, %lld bytes and %lld files available\n",
+                   __LINE__, where.c_str(), static_cast<long long>(needed), summary.entries,
+                   static_cast<long long>(bytes), static_cast<long long>(inodes));
+    return false;
+}
+
 // Whether path is an executable regular file (not a link).
 bool IsExecutableFile(const ustring& path) {
     struct stat st;
@@ -659,24 +683,9 @@ int Service::ValidatePackage() {
     if (extractor.Scan(&summary) != 0) return -1;
 
     // The old copy stays until the new one is whole: the new one must fit
-    // beside it.
-    const int64_t needed = summary.bytes + summary.entries * kBytesPerEntry + kSpaceMargin;
-    int64_t bytes = 0;
-    int64_t inodes = 0;
-    ustring where;
-    // The folder that will hold the new copy: with a linked app folder, on
-    // the disk the link points to.
-    const ustring holder = FSParentPath(per_user_install_path);
-    if (!FreeSpace(holder, &bytes, &inodes, &where)) {
-        Logger::LogMsg(Logger::L_WARNING, kComp,
-                       "[WARNING] nimbra-service(%d): cannot tell the free space for '%s': %s\n",
-                       __LINE__, holder.c_str(), strerror(errno));
-    } else if (bytes < needed || inodes < summary.entries) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): not enough free space in '%s': %lld bytes and "
-                       "%d files needed, %lld bytes and %lld files available\n",
-                       __LINE__, where.c_str(), static_cast<long long>(needed), summary.entries,
-                       static_cast<long long>(bytes), static_cast<long long>(inodes));
+    // beside it, in the folder that will hold it (with a linked app folder,
+    // on the disk the link points to).
+    if (!FitsBeside(FSParentPath(per_user_install_path), summary)) {
         last_failure = Failure::kNoSpace;
         return -1;
     }

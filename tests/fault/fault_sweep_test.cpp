@@ -70,21 +70,11 @@ struct HandedOver {
     const char* why;
 };
 const HandedOver kHandedOver[] = {
-    {"memfd", "memfd_create INFO", "an INFO that can't be read is taken as no version"},
     {"proc", "/proc/self/fd/", "an INFO that can't be read is taken as no version (no /proc)"},
-    {"read", "/INFO", "an INFO that can't be read is taken as no version"},
-    {"open", "open *INFO", "an INFO that can't be read is taken as no version"},
     {"rename", "Nimbra.app_tmp",
      "a whole copy that can't be moved back from its backup name is not started from there"},
-    {"proc", "/proc/PID/",
-     "a client that can't be told from another process is left running, and its copy replaced"},
-    {"read", "/ui.pid", "a pid file that can't be read passes for no client: its copy is replaced"},
-    {"open", "open */ui.pid",
-     "a pid file that can't be read passes for no client: its copy is replaced"},
-    {"read", "/Nimbra.app/bin/",
-     "a client whose script can't be read passes for another process: its copy is replaced"},
-    {"open", "open */Nimbra.app/bin/",
-     "a client whose script can't be read passes for another process: its copy is replaced"},
+    {"open", "open(w) *Nimbra.app.pending.new",
+     "a recovered copy whose record can't be rewritten is taken as unfinished: nothing starts"},
 };
 
 // Failures that the archive library reports with the errno of the fallback

@@ -624,7 +624,18 @@ bool Service::HasWholeCopy() const {
 
 bool Service::IsNewCopyWhole(const ustring& app_dir) const {
     VersionInfo copy;
-    ReadVersionFile(app_dir + "/INFO", copy);
+    const ustring info = app_dir + "/INFO";
+    const int err = ReadVersionFile(info, copy);
+    if (err != 0 && err != ENOENT) {
+        // A read that failed says nothing about the package (an INFO that
+        // is absent does): the copy is rolled back all the same, but the
+        // log names the read.
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] nimbra-service(%d): cannot read the version file '%s' of the "
+                       "extracted copy: %s\n",
+                       __LINE__, info.c_str(), strerror(err));
+        return false;
+    }
     const char* missing = nullptr;
     if (copy.build_version.empty() ||
         BuildNumber(copy.build_version) < BuildNumber(target_version.build_version))

@@ -66,6 +66,19 @@ bool IsWithin(const std::string& folder, const std::string& path) {
     return path.size() == folder.size() || folder.back() == '/' || path[folder.size()] == '/';
 }
 
+// The first call that failed while a process was checked, for the log: a
+// check that could not read what it needs must not pass for "not the client".
+struct ReadFailure {
+    std::string what;
+    int err = 0;
+};
+
+void Note(ReadFailure* failure, const std::string& call, int err) {
+    if (failure == nullptr || failure->err != 0) return;
+    failure->what = call;
+    failure->err = err != 0 ? err : EIO;
+}
+
 // Up to limit bytes of the file at path, opened without blocking (a FIFO
 // or a device in its place must not hold the caller) and read only when it
 // is a regular file; false otherwise. *whole tells whether that was all.
@@ -73,7 +86,11 @@ bool ReadHead(const std::string& path, size_t limit, std::string* head, bool* wh
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat st;
-    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    bool ok = fstat(fd, &st) == 0;
+    if (ok && !S_ISREG(st.st_mode)) {
+        ok = false;
+        errno = EINVAL;
+    }
     head->clear();
     while (ok && head->size() <= limit) {
         char buf[4096];
@@ -85,7 +102,9 @@ bool ReadHead(const std::string& path, size_t limit, std::string* head, bool* wh
         }
         head->append(buf, static_cast<size_t>(n));
     }
+    const int err = errno;  // what failed, for the caller
     close(fd);
+    errno = err;
     if (whole != nullptr) *whole = head->size() <= limit;
     if (head->size() > limit) head->resize(limit);
     return ok;
@@ -93,10 +112,13 @@ bool ReadHead(const std::string& path, size_t limit, std::string* head, bool* wh
 
 // The command line of the process in /proc/<pid>, one element per argument
 // (read up to a bound: only its first arguments matter).
-std::vector<std::string> CommandLine(const std::string& proc) {
+std::vector<std::string> CommandLine(const std::string& proc, ReadFailure* failure = nullptr) {
     std::string text;
     std::vector<std::string> args;
-    if (!ReadHead(proc + "/cmdline", 65536, &text)) return args;
+    if (!ReadHead(proc + "/cmdline", 65536, &text)) {
+        Note(failure, "read " + proc + "/cmdline", errno);
+        return args;
+    }
     for (size_t at = 0; at < text.size();) {
         const size_t end = std::min(text.find('\0', at), text.size());
         args.push_back(text.substr(at, end - at));
@@ -116,14 +138,17 @@ std::string ExecutableOf(const std::string& proc) {
 // The file an interpreter runs: the first argument after the interpreter's
 // own options that names an existing file, resolved against the process's
 // working folder.
-std::string ScriptOf(const std::string& proc) {
-    const std::vector<std::string> args = CommandLine(proc);
+std::string ScriptOf(const std::string& proc, ReadFailure* failure = nullptr) {
+    const std::vector<std::string> args = CommandLine(proc, failure);
     for (size_t i = 1; i < args.size(); ++i) {
         if (args[i].empty() || args[i][0] == '-') continue;
         std::string script = args[i];
         if (script[0] != '/') {
             const std::string cwd = ReadLink(proc + "/cwd");
-            if (cwd.empty()) return std::string();
+            if (cwd.empty()) {
+                Note(failure, "readlink " + proc + "/cwd", errno);
+                return std::string();
+            }
             script = cwd + "/" + script;
         }
         script = RealPath(script);
@@ -148,13 +173,20 @@ std::string FindInPath(const std::string& name) {
 // The resolved interpreter that the "#!" line of the regular file at script
 // names, looked up through PATH behind env ("#!/usr/bin/env sh"); empty for
 // anything else.
-std::string InterpreterOf(const std::string& script) {
+std::string InterpreterOf(const std::string& script, ReadFailure* failure = nullptr) {
     struct stat st;
     std::string line;
-    // The kernel reads at most 256 bytes of it.
-    if (stat(script.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || !ReadHead(script, 256, &line) ||
-        line.compare(0, 2, "#!") != 0)
+    if (stat(script.c_str(), &st) != 0) {
+        Note(failure, "stat " + script, errno);
         return std::string();
+    }
+    if (!S_ISREG(st.st_mode)) return std::string();
+    // The kernel reads at most 256 bytes of it.
+    if (!ReadHead(script, 256, &line)) {
+        Note(failure, "read " + script, errno);
+        return std::string();
+    }
+    if (line.compare(0, 2, "#!") != 0) return std::string();
     line = line.substr(2, line.find('\n') - 2);  // npos - 2 still takes the rest
     std::vector<std::string> words;
     for (size_t at = 0; at < line.size();) {
@@ -207,18 +239,27 @@ bool WaitForExit(pid_t pid, std::chrono::milliseconds limit) {
 // most this many bytes.
 const size_t kMaxPidFileSize = 4096;
 
-enum class PidFile { kNoPid, kPid };
+// kUnreadable: the pid file is there but could not be read (errno set).
+enum class PidFile { kNoPid, kPid, kUnreadable };
 
 // The last value of "pid" in the pid file at path, under the grammar of
 // Config; anything that keeps it from naming a process is logged unless
-// quiet (a watch that reads it again and again).
+// quiet (a watch that reads it again and again). A file that is there but
+// can't be read is no sign that no client runs: unless quiet, that is
+// kUnreadable, for the caller to log.
 PidFile ReadPidValue(const ustring& path, ustring* value, bool quiet = false) {
     std::string text;
     bool whole = false;
     if (!ReadHead(path.c_str(), kMaxPidFileSize, &text, &whole)) {
+        const int err = errno;
         if (quiet) return PidFile::kNoPid;
         struct stat st;
-        if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        const bool found = lstat(path.c_str(), &st) == 0;
+        if (!(found && !S_ISREG(st.st_mode)) && err != ENOENT && (found || errno != ENOENT)) {
+            errno = err;
+            return PidFile::kUnreadable;
+        }
+        if (found && !S_ISREG(st.st_mode)) {
             Logger::LogMsg(Logger::L_NOTICE, kComp,
                            "[NOTE] linux/linux-service(%d): pid file '%s' is not a regular file, "
                            "nothing to stop\n",
@@ -268,9 +309,12 @@ int64_t Nanoseconds(const struct timespec& t) {
 // When the process in /proc/<pid> started, in nanoseconds of the real-time
 // clock; -1 when /proc can't tell. The kernel counts it in clock ticks of
 // the boot-time clock.
-int64_t StartTimeOf(const std::string& proc) {
+int64_t StartTimeOf(const std::string& proc, ReadFailure* failure = nullptr) {
     std::string stat;
-    if (!ReadHead(proc + "/stat", 4096, &stat)) return -1;
+    if (!ReadHead(proc + "/stat", 4096, &stat)) {
+        Note(failure, "read " + proc + "/stat", errno);
+        return -1;
+    }
     // The name in parentheses may hold blanks and parentheses itself.
     const size_t close_paren = stat.rfind(')');
     if (close_paren == std::string::npos) return -1;
@@ -293,14 +337,34 @@ int64_t StartTimeOf(const std::string& proc) {
 
 // Whether the working folder or one of the arguments of the process in
 // /proc/<pid> (relative ones against that folder) lies inside folder.
-bool RunsFrom(const std::string& proc, const std::string& folder) {
-    const std::string cwd = RealPath(ReadLink(proc + "/cwd"));
+bool RunsFrom(const std::string& proc, const std::string& folder, ReadFailure* failure = nullptr) {
+    const std::string link = ReadLink(proc + "/cwd");
+    if (link.empty()) Note(failure, "readlink " + proc + "/cwd", errno);
+    const std::string cwd = RealPath(link);
     if (IsWithin(folder, cwd)) return true;
-    for (const std::string& arg : CommandLine(proc)) {
+    for (const std::string& arg : CommandLine(proc, failure)) {
         if (arg.empty() || (arg[0] != '/' && cwd.empty())) continue;
         if (IsWithin(folder, RealPath(arg[0] == '/' ? arg : cwd + "/" + arg))) return true;
     }
     return false;
+}
+
+// Whether process pid, whose executable can't be read, is clearly not the
+// user's client: gone since, another user's, a zombie or a kernel thread.
+bool IsClearlyOther(pid_t pid, const std::string& proc) {
+    if (kill(pid, 0) != 0 && errno == ESRCH) return true;
+    struct stat st;
+    if (stat(proc.c_str(), &st) == 0 && st.st_uid != geteuid()) return true;
+    std::string text;
+    if (!ReadHead(proc + "/stat", 4096, &text)) return false;
+    const size_t close_paren = text.rfind(')');
+    char state = 0;
+    unsigned flags = 0;
+    if (close_paren == std::string::npos ||
+        sscanf(text.c_str() + close_paren + 1, " %c %*d %*d %*d %*d %*d %u", &state, &flags) != 2)
+        return false;
+    const unsigned kKernelThread = 0x00200000;  // PF_KTHREAD
+    return state == 'Z' || state == 'X' || (flags & kKernelThread) != 0;
 }
 
 // What tells a rewritten pid file from the one that was there before.
@@ -424,7 +488,9 @@ int LinuxService::HandlePackageUpgrade() {
     // between leaves it running from the copy that the recovery replaces.
     const bool stopped = IsPreparationUnfinished() && PerUserBinPathExist();
     if (stopped) StopService();
-    if (client_unverified_ || RecoverUnfinishedPreparation() != 0 || ValidatePackage() != 0)
+    // A client that could not be checked is left running, but the whole
+    // copy is put back all the same: it is what gets started.
+    if (RecoverUnfinishedPreparation() != 0 || client_unverified_ || ValidatePackage() != 0)
         return -1;
     if (!stopped && PerUserBinPathExist()) {
         Logger::LogMsg(Logger::L_DEBUG, kComp,
@@ -446,21 +512,40 @@ int LinuxService::HandlePackageUpgrade() {
 // start script, is not the client: a script counts only when the process's
 // executable is the interpreter that the script's "#!" line names.
 bool LinuxService::IsUserClient(pid_t pid) const {
+    return CheckClient(pid, nullptr) == Check::kClient;
+}
+
+// Any read that failed on the way leaves the answer open unless a test
+// already matched: it is kUnknown, never "not the client".
+LinuxService::Check LinuxService::CheckClient(pid_t pid, std::string* why) const {
     const std::string folder = RealPath(per_user_install_path.c_str());
-    if (folder.empty()) return false;
+    if (folder.empty()) return Check::kNotClient;
     const std::string proc = "/proc/" + std::to_string(pid);
+    ReadFailure failure;
     const std::string exe = ExecutableOf(proc);
-    if (exe.empty()) return false;
-    if (IsWithin(folder, exe)) return true;
-    const std::string script = ScriptOf(proc);
-    if (!script.empty() && IsWithin(folder, script) && InterpreterOf(script) == exe) return true;
-    // A process that got the pid of a stale pid file started after it.
-    struct stat st;
-    const int64_t started = StartTimeOf(proc);
-    if (stat((GetUserNimbraInstallPath() + "/ui.pid").c_str(), &st) != 0 || started < 0 ||
-        started > Nanoseconds(st.st_mtim) + int64_t{kPidFileClockSlackMs} * 1000000)
-        return false;
-    return RunsFrom(proc, folder);
+    if (exe.empty()) {
+        Note(&failure, "readlink " + proc + "/exe", errno);
+        if (IsClearlyOther(pid, proc)) return Check::kNotClient;
+    } else if (IsWithin(folder, exe)) {
+        return Check::kClient;
+    } else {
+        const std::string script = ScriptOf(proc, &failure);
+        if (!script.empty() && IsWithin(folder, script) && InterpreterOf(script, &failure) == exe)
+            return Check::kClient;
+        // A process that got the pid of a stale pid file started after it.
+        struct stat st;
+        const ustring pid_file = GetUserNimbraInstallPath() + "/ui.pid";
+        const int64_t started = StartTimeOf(proc, &failure);
+        if (stat(pid_file.c_str(), &st) != 0)
+            Note(&failure, "stat " + std::string(pid_file.c_str()), errno);
+        else if (started >= 0 &&
+                 started <= Nanoseconds(st.st_mtim) + int64_t{kPidFileClockSlackMs} * 1000000 &&
+                 RunsFrom(proc, folder, &failure))
+            return Check::kClient;
+    }
+    if (failure.err == 0) return Check::kNotClient;
+    if (why != nullptr) *why = failure.what + ": " + strerror(failure.err);
+    return Check::kUnknown;
 }
 
 pid_t LinuxService::LiveClient(pid_t* named) const {
@@ -509,18 +594,41 @@ void LinuxService::StopService() {
                        __LINE__, ui_pid_file.c_str());
         return;
     }
-    ustring value;
-    if (ReadPidValue(ui_pid_file, &value) != PidFile::kPid) return;
     pid_t pid = 0;
-    if (!ParsePid(value, &pid)) {
+    if (!ReadClientPid(ui_pid_file, &pid)) return;
+    if (kill(pid, 0) != 0 && errno == ESRCH) return;  // already gone
+    if (MayStop(pid, ui_pid_file)) TerminateClient(pid);
+}
+
+// A pid file that is there but can't be read may name a client that runs:
+// replacing its copy under it is not safe.
+bool LinuxService::ReadClientPid(const ustring& ui_pid_file, pid_t* pid) {
+    ustring value;
+    const PidFile read = ReadPidValue(ui_pid_file, &value);
+    if (read == PidFile::kUnreadable) {
+        client_unverified_ = true;
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] linux/linux-service(%d): cannot read pid file '%s': %s, not "
+                       "replacing the copy\n",
+                       __LINE__, ui_pid_file.c_str(), strerror(errno));
+        return false;
+    }
+    if (read != PidFile::kPid) return false;
+    if (!ParsePid(value, pid)) {
         Logger::LogMsg(Logger::L_NOTICE, kComp,
                        "[NOTE] linux/linux-service(%d): pid '%s' in '%s' names no process, nothing "
                        "to stop\n",
                        __LINE__, value.c_str(), ui_pid_file.c_str());
-        return;
+        return false;
     }
-    if (kill(pid, 0) != 0 && errno == ESRCH) return;  // already gone
-    if (!IsUserClient(pid) && access("/proc/self", F_OK) != 0) {
+    return true;
+}
+
+bool LinuxService::MayStop(pid_t pid, const ustring& ui_pid_file) {
+    std::string why;
+    const Check check = CheckClient(pid, &why);
+    if (check == Check::kClient) return true;
+    if (access("/proc/self", F_OK) != 0) {
         // Without /proc (a sandbox) no process can be told to be the client:
         // replacing the copy under a client that still runs is not safe.
         client_unverified_ = true;
@@ -528,16 +636,25 @@ void LinuxService::StopService() {
                        "[ERROR] linux/linux-service(%d): cannot tell whether process %d of '%s' "
                        "is the client: /proc: %s, not replacing the copy\n",
                        __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), strerror(errno));
-        return;
-    }
-    if (!IsUserClient(pid)) {
+    } else if (check == Check::kUnknown) {
+        client_unverified_ = true;
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] linux/linux-service(%d): cannot tell whether process %d of '%s' "
+                       "is the client: %s, not replacing the copy\n",
+                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), why.c_str());
+    } else {
         Logger::LogMsg(Logger::L_NOTICE, kComp,
                        "[NOTE] linux/linux-service(%d): process %d of '%s' is not the client in "
                        "'%s', not stopping it\n",
                        __LINE__, static_cast<int>(pid), ui_pid_file.c_str(),
                        per_user_install_path.c_str());
-        return;
     }
+    return false;
+}
+
+// Only a process still recognised as the client is killed; one that can no
+// longer be checked is left running, and its copy with it.
+void LinuxService::TerminateClient(pid_t pid) {
     if (kill(pid, SIGTERM) != 0) {
         const int err = errno;
         if (err == ESRCH) return;
@@ -549,12 +666,21 @@ void LinuxService::StopService() {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     for (int pause_ms = 5;; pause_ms = std::min(pause_ms * 2, 250)) {
         if (kill(pid, 0) != 0 && errno == ESRCH) return;
-        if (!IsUserClient(pid)) return;
+        if (CheckClient(pid, nullptr) == Check::kNotClient) return;
         if (std::chrono::steady_clock::now() >= deadline) break;
         usleep(static_cast<useconds_t>(pause_ms) * 1000);
     }
-    if (!IsUserClient(pid)) return;  // the pid may have been reused meanwhile
-    kill(pid, SIGKILL);
+    std::string why;
+    const Check check = CheckClient(pid, &why);  // the pid may have been reused meanwhile
+    if (check == Check::kClient) {
+        kill(pid, SIGKILL);
+    } else if (check == Check::kUnknown) {
+        client_unverified_ = true;
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] linux/linux-service(%d): cannot tell whether process %d still "
+                       "runs the client: %s, not replacing the copy\n",
+                       __LINE__, static_cast<int>(pid), why.c_str());
+    }
 }
 
 // The script is spawned first and only then watched: the client never

@@ -90,8 +90,20 @@ protected:
     int trial_window_ms = 3000;
 
 private:
-    // StopService found a live process it could not check (no /proc).
+    // StopService found a live process it could not check (no /proc, a
+    // read that failed) or a pid file it could not read.
     bool client_unverified_ = false;
+    // What a check of a process found; kUnknown: a read it needs failed
+    // (*why, if not null, names the call and its errno).
+    enum class Check { kClient, kNotClient, kUnknown };
+    Check CheckClient(pid_t pid, std::string* why) const;
+    // The pid the pid file names, false (logged) when it names none.
+    bool ReadClientPid(const ustring& ui_pid_file, pid_t* pid);
+    // Whether pid is the client; otherwise logs why it is left alone.
+    bool MayStop(pid_t pid, const ustring& ui_pid_file);
+    // SIGTERM, then SIGKILL after five seconds, to a process checked again
+    // before each signal.
+    void TerminateClient(pid_t pid);
     // The pid the pid file names if that is a live client of this copy;
     // *named (may be null) gets the pid it names at all, 0 for none.
     pid_t LiveClient(pid_t* named = nullptr) const;

@@ -24,6 +24,7 @@
 
 #include "config.h"
 #include "file/file-op.h"
+#include "file/path-util.h"
 #include "log.h"
 
 namespace {
@@ -42,13 +43,6 @@ bool ParsePid(const ustring& text, pid_t* pid) {
         return false;
     *pid = static_cast<pid_t>(v);
     return true;
-}
-
-std::string ReadLink(const std::string& path) {
-    char buf[PATH_MAX];
-    const ssize_t n = readlink(path.c_str(), buf, sizeof(buf));
-    if (n <= 0 || static_cast<size_t>(n) >= sizeof(buf)) return std::string();
-    return std::string(buf, static_cast<size_t>(n));
 }
 
 // The canonical form of path, or empty when it cannot be resolved.
@@ -144,7 +138,7 @@ std::string ScriptOf(const std::string& proc, ReadFailure* failure = nullptr) {
         if (args[i].empty() || args[i][0] == '-') continue;
         std::string script = args[i];
         if (script[0] != '/') {
-            const std::string cwd = ReadLink(proc + "/cwd");
+            const std::string cwd = ReadLinkBytes(proc + "/cwd");
             if (cwd.empty()) {
                 Note(failure, "readlink " + proc + "/cwd", errno);
                 return std::string();
@@ -306,19 +300,26 @@ int64_t Nanoseconds(const struct timespec& t) {
     return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
+// The fields of /proc/<pid>/stat from the third (the state) on; empty when
+// it can't be read. The name before them sits in parentheses and may hold
+// blanks and parentheses itself.
+std::string StatFieldsOf(const std::string& proc, ReadFailure* failure = nullptr) {
+    std::string stat;
+    if (!ReadHead(proc + "/stat", 4096, &stat)) {
+        Note(failure, "read " + proc + "/stat", errno);
+        return std::string();
+    }
+    const size_t close_paren = stat.rfind(')');
+    return close_paren == std::string::npos ? std::string() : stat.substr(close_paren + 1);
+}
+
 // When the process in /proc/<pid> started, in nanoseconds of the real-time
 // clock; -1 when /proc can't tell. The kernel counts it in clock ticks of
 // the boot-time clock.
 int64_t StartTimeOf(const std::string& proc, ReadFailure* failure = nullptr) {
-    std::string stat;
-    if (!ReadHead(proc + "/stat", 4096, &stat)) {
-        Note(failure, "read " + proc + "/stat", errno);
-        return -1;
-    }
-    // The name in parentheses may hold blanks and parentheses itself.
-    const size_t close_paren = stat.rfind(')');
-    if (close_paren == std::string::npos) return -1;
-    const char* at = stat.c_str() + close_paren + 1;
+    const std::string stat = StatFieldsOf(proc, failure);
+    if (stat.empty()) return -1;
+    const char* at = stat.c_str();
     for (int field = 3; field < 22 && *at != '\0'; ++field) {  // field 22: starttime
         while (*at == ' ') ++at;
         while (*at != ' ' && *at != '\0') ++at;
@@ -338,7 +339,7 @@ int64_t StartTimeOf(const std::string& proc, ReadFailure* failure = nullptr) {
 // Whether the working folder or one of the arguments of the process in
 // /proc/<pid> (relative ones against that folder) lies inside folder.
 bool RunsFrom(const std::string& proc, const std::string& folder, ReadFailure* failure = nullptr) {
-    const std::string link = ReadLink(proc + "/cwd");
+    const std::string link = ReadLinkBytes(proc + "/cwd");
     if (link.empty()) Note(failure, "readlink " + proc + "/cwd", errno);
     const std::string cwd = RealPath(link);
     if (IsWithin(folder, cwd)) return true;
@@ -355,14 +356,10 @@ bool IsClearlyOther(pid_t pid, const std::string& proc) {
     if (kill(pid, 0) != 0 && errno == ESRCH) return true;
     struct stat st;
     if (stat(proc.c_str(), &st) == 0 && st.st_uid != geteuid()) return true;
-    std::string text;
-    if (!ReadHead(proc + "/stat", 4096, &text)) return false;
-    const size_t close_paren = text.rfind(')');
+    const std::string fields = StatFieldsOf(proc);
     char state = 0;
     unsigned flags = 0;
-    if (close_paren == std::string::npos ||
-        sscanf(text.c_str() + close_paren + 1, " %c %*d %*d %*d %*d %*d %u", &state, &flags) != 2)
-        return false;
+    if (sscanf(fields.c_str(), " %c %*d %*d %*d %*d %*d %u", &state, &flags) != 2) return false;
     const unsigned kKernelThread = 0x00200000;  // PF_KTHREAD
     return state == 'Z' || state == 'X' || (flags & kKernelThread) != 0;
 }

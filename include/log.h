@@ -54,6 +54,7 @@ public:
     // Ends logging: every later message is dropped until Initialize.
     static void Destroy();
 
+    // Both keep errno as they found it.
     static void LogMsg(Logger::Level level, const ustring& comp, const xchar* fmt, ...)
         __attribute__((format(printf, 3, 4)));
     // As LogMsg; consumes args once.
@@ -92,6 +93,20 @@ private:
     static uint64_t log_rotated_count_private;
     static bool log_initialized;
 };
+
+// One record "[TAG] <source>(<line>): <text>" from a file that defines
+// kLogComponent (the component whose threshold applies) and kLogSource (the
+// name its records carry, the source file's path without extension). fmt is
+// the text after the prefix, newline included. errno is kept, so a caller may
+// log a failure and then report its errno.
+#define NIMBRA_LOG(level, tag, fmt, ...)                                                 \
+    Logger::LogMsg(level, kLogComponent, "[" tag "] %s(%d): " fmt, kLogSource, __LINE__, \
+                   ##__VA_ARGS__)
+#define NLOG_ERROR(...) NIMBRA_LOG(Logger::L_ERR, "ERROR", __VA_ARGS__)
+#define NLOG_WARNING(...) NIMBRA_LOG(Logger::L_WARNING, "WARNING", __VA_ARGS__)
+#define NLOG_NOTE(...) NIMBRA_LOG(Logger::L_NOTICE, "NOTE", __VA_ARGS__)
+#define NLOG_INFO(...) NIMBRA_LOG(Logger::L_INFO, "INFO", __VA_ARGS__)
+#define NLOG_DEBUG(...) NIMBRA_LOG(Logger::L_DEBUG, "DEBUG", __VA_ARGS__)
 
 // For callers that hold the component name as a plain C string.
 void LogMSG_c(int level, char* comp, const xchar* fmt, va_list args)

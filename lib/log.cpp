@@ -224,7 +224,37 @@ void Logger::LogMsg(Logger::Level level, const ustring& comp, const xchar* fmt, 
     va_end(args);
 }
 
+namespace {
+
+// Puts errno back as it was when the scope was entered: a caller may log a
+// failure and then report the failure's errno.
+class KeepErrno {
+public:
+    KeepErrno() : saved_(errno) {}
+    ~KeepErrno() { errno = saved_; }
+
+private:
+    const int saved_;
+};
+
+// Writes one message to the destination of that type; the bytes counted
+// towards rotation (only a file's count).
+long long Emit(int type, FILE* fp, const xchar* fmt, va_list args) {
+    if (type == Logger::SYSLOG_LOGGER) {
+        // The error priority for every level: the thresholds already chose.
+        vsyslog(LOG_ERR, fmt, args);
+    } else if (type <= Logger::ANDROID_LOGGER || type > Logger::FILE_LOGGER) {
+        vfprintf(stderr, fmt, args);
+    } else if (fp != nullptr) {
+        return WriteRecord(fp, fmt, args);
+    }
+    return 0;
+}
+
+}  // namespace
+
 void Logger::LogMsg2(Logger::Level level, const ustring& comp, const xchar* fmt, va_list args) {
+    const KeepErrno keep_errno;
     if (!log_initialized) return;
 
     // Created lazily so that the logger works before Initialize; this is
@@ -253,16 +283,7 @@ void Logger::LogMsg2(Logger::Level level, const ustring& comp, const xchar* fmt,
         return;
     }
 
-    long long counted = 0;
-    int type = static_cast<int>(log_type);
-    if (type == SYSLOG_LOGGER) {
-        // The error priority for every level: the thresholds already chose.
-        vsyslog(LOG_ERR, fmt, args);
-    } else if (type <= ANDROID_LOGGER || type > FILE_LOGGER) {
-        vfprintf(stderr, fmt, args);
-    } else if (log_fp != nullptr) {
-        counted = WriteRecord(log_fp, fmt, args);
-    }
+    const long long counted = Emit(static_cast<int>(log_type), log_fp, fmt, args);
 
     if (log_type == FILE_LOGGER && log_size != nullptr && *log_size >= 0) {
         // The limit is checked after the write, so a record is never split

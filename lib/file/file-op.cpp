@@ -23,26 +23,14 @@
 
 namespace {
 
-const char kComponent[] = "file_op_debug";
+const char kLogComponent[] = "file_op_debug";
+const char kLogSource[] = "file-op";
 const size_t kCopyBufferSize = 33554432;  // 32 MiB
 const unsigned int kDefaultMode = static_cast<unsigned int>(-1);
 
 const uint32_t kNfsMagic = 0x6969;
 const uint32_t kCifsMagic = 0xFF534D42;
 const uint32_t kMsdosMagic = 0x4D44;
-
-// Writes one record through the logger. Callers read errno after a failed
-// call has been logged (FSMKDir reports FSMKDirP's errno), so logging must
-// not disturb it.
-void Log(Logger::Level level, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
-void Log(Logger::Level level, const char* fmt, ...) {
-    const int saved_errno = errno;
-    va_list args;
-    va_start(args, fmt);
-    Logger::LogMsg2(level, kComponent, fmt, args);
-    va_end(args);
-    errno = saved_errno;
-}
 
 // Reads the next entry of dp into *buf. 1: *entry points at the entry;
 // 0: end of the listing; -1: read error, errno set.
@@ -247,18 +235,16 @@ int FSMKDirP(const ustring& path, char** endptr, bool blForceCreate, unsigned in
             }
         } else if (last) {
             errno = EEXIST;
-            Log(Logger::L_INFO,
-                "[INFO] file-op(%d): FSMKDirP: path: %s is existing file or symbolic link pointed "
+            NLOG_INFO(
+                "FSMKDirP: path: %s is existing file or symbolic link pointed "
                 "to file\n",
-                __LINE__, text);
+                text);
             result = -1;
             break;
         } else {
             // The next component cannot be made below it; that failure ends
             // the call.
-            Log(Logger::L_INFO,
-                "[INFO] file-op(%d): FSMKDirP: path: %s is symbolic link pointed to folder\n",
-                __LINE__, text);
+            NLOG_INFO("FSMKDirP: path: %s is symbolic link pointed to folder\n", text);
         }
         text[end] = saved;
         if (last) break;
@@ -272,23 +258,21 @@ int FSMKDir(const ustring& path, bool isCreateParent) {
     if (path.empty()) return -1;
     FILE_INFO info;
     if (GetFileInfo(path, info) != 0) {
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): FSMKDir: Failed to to file info '%s'\n", __LINE__,
-            path.c_str());
+        NLOG_ERROR("FSMKDir: Failed to to file info '%s'\n", path.c_str());
         return -1;
     }
     if (info.isExist) {
         if (info.type == FT_DIR) return 0;
-        Log(Logger::L_ERR,
-            "[ERROR] file-op(%d): FSMKDir: Create a folder but local file system is not directory "
+        NLOG_ERROR(
+            "FSMKDir: Create a folder but local file system is not directory "
             "'%s' (%d)\n",
-            __LINE__, path.c_str(), static_cast<int>(info.type));
+            path.c_str(), static_cast<int>(info.type));
         return -1;
     }
     const int r =
         isCreateParent ? FSMKDirP(path, nullptr, false, kDefaultMode) : mkdir(path.c_str(), 0777);
     if (r != 0) {
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): path = %s errno : %s\n", __LINE__, path.c_str(),
-            strerror(errno));
+        NLOG_ERROR("path = %s errno : %s\n", path.c_str(), strerror(errno));
         return -2;
     }
     return 0;
@@ -298,14 +282,13 @@ int FSMKDirFromRoot(const ustring& path, const ustring& from) {
     const ustring& target = path;
     const ustring& root = from;
     if (root.length() > target.length()) {
-        Log(Logger::L_ERR,
-            "[ERROR] file-op(%d): Giving a root '%s' whose length is larger then target's '%s'.\n",
-            __LINE__, root.c_str(), target.c_str());
+        NLOG_ERROR("Giving a root '%s' whose length is larger then target's '%s'.\n", root.c_str(),
+                   target.c_str());
         return -1;
     }
     if (!FSIsParentFolder(root, target)) {
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): root '%s' is not a parent folder of target '%s'\n",
-            __LINE__, root.c_str(), target.c_str());
+        NLOG_ERROR("root '%s' is not a parent folder of target '%s'\n", root.c_str(),
+                   target.c_str());
         return -1;
     }
     const ustring rel = target.substr(root.length(), ustring::npos);
@@ -314,8 +297,7 @@ int FSMKDirFromRoot(const ustring& path, const ustring& from) {
         // Each round takes at least one more byte, so the loop ends.
         const size_t next = rel.find('/', created.length() + 1);
         created = next == ustring::npos ? rel : rel.substr(0, next);
-        Log(Logger::L_DEBUG, "[DEBUG] file-op(%d): FSMKDirFromRoot: create %s\n", __LINE__,
-            created.c_str());
+        NLOG_DEBUG("FSMKDirFromRoot: create %s\n", created.c_str());
         if (FSMKDir(root + created, false) < 0) return -1;
     }
     return 0;
@@ -351,8 +333,7 @@ int CopyThroughBuffer(int in, int out, char* buf) {
         if (n == 0) return 0;
         if (n < 0) {
             if (errno == EINTR) continue;
-            Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", __LINE__,
-                strerror(errno), errno);
+            NLOG_ERROR("CopyFile: read: %s (%d)\n", strerror(errno), errno);
             return -1;
         }
         ssize_t done = 0;
@@ -363,8 +344,7 @@ int CopyThroughBuffer(int in, int out, char* buf) {
                 continue;
             }
             if (w < 0 && errno == EINTR) continue;
-            Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", __LINE__,
-                strerror(errno), errno);
+            NLOG_ERROR("CopyFile: write: %s (%d)\n", strerror(errno), errno);
             return IsOutOfSpace(errno) ? -2 : -1;
         }
     }
@@ -376,21 +356,18 @@ int CopyThroughBuffer(int in, int out, char* buf) {
 int OpenCopyTarget(int in, const ustring& src, const ustring& dst) {
     UniqueFd out(open(dst.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
     if (out.get() < 0) {
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
-            dst.c_str(), strerror(errno), errno);
+        NLOG_ERROR("CopyFile: open(%s): %s (%d)\n", dst.c_str(), strerror(errno), errno);
         return -1;
     }
     struct stat in_st, out_st;
     if (fstat(in, &in_st) == 0 && fstat(out.get(), &out_st) == 0 && in_st.st_dev == out_st.st_dev &&
         in_st.st_ino == out_st.st_ino) {
         errno = EINVAL;
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n",
-            __LINE__, src.c_str(), dst.c_str());
+        NLOG_ERROR("CopyFile: '%s' and '%s' are the same file\n", src.c_str(), dst.c_str());
         return -1;
     }
     if (ftruncate(out.get(), 0) != 0) {
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
-            dst.c_str(), strerror(errno), errno);
+        NLOG_ERROR("CopyFile: open(%s): %s (%d)\n", dst.c_str(), strerror(errno), errno);
         return -1;
     }
     return out.release();
@@ -401,8 +378,7 @@ int OpenCopyTarget(int in, const ustring& src, const ustring& dst) {
 int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
     UniqueFd in(open(src.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.get() < 0) {
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__,
-            src.c_str(), strerror(errno), errno);
+        NLOG_ERROR("CopyFile: open(%s): %s (%d)\n", src.c_str(), strerror(errno), errno);
         return -1;
     }
     UniqueFd out(OpenCopyTarget(in.get(), src, dst));
@@ -412,8 +388,8 @@ int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
     // Untouched, the buffer costs no memory: the kernel copies where it can.
     std::unique_ptr<char, FreeDeleter> buf(static_cast<char*>(malloc(kCopyBufferSize)));
     if (!buf) {
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", __LINE__,
-            static_cast<int>(kCopyBufferSize), strerror(errno), errno);
+        NLOG_ERROR("FSCopy: malloc(%d): %s (%d)\n", static_cast<int>(kCopyBufferSize),
+                   strerror(errno), errno);
         result = -1;
     }
     if (result == 0 && !CopyInKernel(in.get(), out.get())) {
@@ -429,8 +405,7 @@ int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin) {
     const int close_err = out.close() != 0 ? errno : 0;
     if (result == 0 && (sync_err != 0 || close_err != 0)) {
         errno = sync_err != 0 ? sync_err : close_err;
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", __LINE__,
-            strerror(errno), errno);
+        NLOG_ERROR("CopyFile: write: %s (%d)\n", strerror(errno), errno);
         result = IsOutOfSpace(errno) ? -2 : -1;
     }
     if (result == 0 && isDelOrigin && remove(src.c_str()) != 0) result = -1;
@@ -503,8 +478,7 @@ ustring FSBaseName(const ustring& path) {
 int FSOpenDir(const ustring& path, int flag, DIR_HANDLE& dh) {
     DIR* dp = opendir(path.c_str());
     if (dp == nullptr) {
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): FSOpenDir: Failed to open directory '%s'. %s\n",
-            __LINE__, path.c_str(), strerror(errno));
+        NLOG_ERROR("FSOpenDir: Failed to open directory '%s'. %s\n", path.c_str(), strerror(errno));
         return -1;
     }
     dh.dp = dp;
@@ -525,8 +499,8 @@ int FSReadDir(DIR_HANDLE& dh, DIR_ENTRY& entry) {
         r = ReadEntry(dh.dp, &buf, &ent);
     }
     if (r < 0) {
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): FSOpenDir: Failed to read directory '%s'. %s\n",
-            __LINE__, dh.path.c_str(), strerror(errno));
+        NLOG_ERROR("FSOpenDir: Failed to read directory '%s'. %s\n", dh.path.c_str(),
+                   strerror(errno));
         return -1;
     }
     if (r == 0) return 0;
@@ -536,8 +510,7 @@ int FSReadDir(DIR_HANDLE& dh, DIR_ENTRY& entry) {
         const ustring full = dh.path + "/" + name;
         FILE_INFO info;
         if (FSStat(full, info, false) != 0) {
-            Log(Logger::L_ERR, "[ERROR] file-op(%d): FSOpenDir: Failed to get info for '%s'\n",
-                __LINE__, full.c_str());
+            NLOG_ERROR("FSOpenDir: Failed to get info for '%s'\n", full.c_str());
             return -1;
         }
         entry.mtime = info.mtime;
@@ -572,8 +545,7 @@ int FSMktemp(const ustring& prefix, ustring& path) {
         if (fd < 0) memcpy(tmpl, given.c_str(), given.size() + 1);
     }
     if (fd < 0) {
-        Log(Logger::L_ERR, "[ERROR] file-op(%d): mkstemp(%s): %s\n", __LINE__, tmpl,
-            strerror(errno));
+        NLOG_ERROR("mkstemp(%s): %s\n", tmpl, strerror(errno));
         return -1;
     }
     close(fd);
@@ -612,9 +584,8 @@ bool hasFilePermission(const ustring& path, int flag) {
 bool isMountPoint(const ustring& path) {
     struct statfs st;
     if (statfs(path.c_str(), &st) != 0) {
-        Log(Logger::L_ERR,
-            "[ERROR] file-op(%d): isMountPoint: Failed to get file system info '%s'. %s\n",
-            __LINE__, path.c_str(), strerror(errno));
+        NLOG_ERROR("isMountPoint: Failed to get file system info '%s'. %s\n", path.c_str(),
+                   strerror(errno));
         return false;
     }
     // f_type is a signed word; the CIFS number only fits as unsigned.
@@ -625,23 +596,21 @@ bool isMountPoint(const ustring& path) {
 bool IsMSDOS(const ustring& path) {
     struct statfs st;
     if (statfs(path.c_str(), &st) != 0) {
-        Log(Logger::L_ERR,
-            "[ERROR] file-op(%d): IsSupportLargeFile: Failed to get file system info '%s'. %s\n",
-            __LINE__, path.c_str(), strerror(errno));
+        NLOG_ERROR("IsSupportLargeFile: Failed to get file system info '%s'. %s\n", path.c_str(),
+                   strerror(errno));
         return false;
     }
     if (static_cast<uint32_t>(st.f_type) != kMsdosMagic) return false;
-    Log(Logger::L_WARNING, "[WARNING] file-op(%d): Detect a MSDOS platform for path '%s'.\n",
-        __LINE__, path.c_str());
+    NLOG_WARNING("Detect a MSDOS platform for path '%s'.\n", path.c_str());
     return true;
 }
 
 int FSGetRealPath(ustring& path) {
-    Log(Logger::L_DEBUG, "[DEBUG] file-op(%d):  org path [%s]\n", __LINE__, path.c_str());
+    NLOG_DEBUG(" org path [%s]\n", path.c_str());
     char buf[8192];
     if (realpath(path.c_str(), buf) == nullptr) return -1;
     path = buf;
-    Log(Logger::L_DEBUG, "[DEBUG] file-op(%d):  get full path [%s]\n", __LINE__, path.c_str());
+    NLOG_DEBUG(" get full path [%s]\n", path.c_str());
     return 0;
 }
 
@@ -654,10 +623,10 @@ bool FSIsParentFolder(const ustring& parent, const ustring& child) {
 
 int FSCreateSymbolicLink(const ustring& target_path, const ustring& link_path) {
     if (symlink(target_path.c_str(), link_path.c_str()) != 0) {
-        Log(Logger::L_ERR,
-            "[ERROR] file-op(%d): FSCreateSymbolicLink: Failed to create symbolic link '%s' -> "
+        NLOG_ERROR(
+            "FSCreateSymbolicLink: Failed to create symbolic link '%s' -> "
             "'%s' (code: %d, msg: %s)\n",
-            __LINE__, target_path.c_str(), link_path.c_str(), errno, strerror(errno));
+            target_path.c_str(), link_path.c_str(), errno, strerror(errno));
         return -1;
     }
     return 0;
@@ -666,10 +635,10 @@ int FSCreateSymbolicLink(const ustring& target_path, const ustring& link_path) {
 int FSReadSymbolicLink(const ustring& link_path, ustring& target_path) {
     const std::string target = ReadLinkBytes(link_path.c_str());
     if (target.empty()) {
-        Log(Logger::L_ERR,
-            "[ERROR] file-op(%d): FSReadSymbolicLink: Failed to read symbolic link '%s' (code: "
+        NLOG_ERROR(
+            "FSReadSymbolicLink: Failed to read symbolic link '%s' (code: "
             "%d, msg: %s)\n",
-            __LINE__, link_path.c_str(), errno, strerror(errno));
+            link_path.c_str(), errno, strerror(errno));
         return -1;
     }
     target_path = target.c_str();
@@ -679,9 +648,8 @@ int FSReadSymbolicLink(const ustring& link_path, ustring& target_path) {
 int FSChown(const ustring& path, unsigned int owner, unsigned int group) {
     // A relative path is taken from the working folder.
     if (fchownat(AT_FDCWD, path.c_str(), owner, group, AT_SYMLINK_NOFOLLOW) != 0) {
-        Log(Logger::L_ERR,
-            "[ERROR] file-op(%d): FSChown: Failed to chown '%s' (code: %d, msg: %s)\n", __LINE__,
-            path.c_str(), errno, strerror(errno));
+        NLOG_ERROR("FSChown: Failed to chown '%s' (code: %d, msg: %s)\n", path.c_str(), errno,
+                   strerror(errno));
         return -1;
     }
     return 0;

@@ -3,6 +3,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,7 @@
 
 #include "log.h"
 #include "logger_fixture.h"
+#include "status.h"
 
 namespace {
 
@@ -136,6 +138,45 @@ TEST_F(LoggerFileTest, RecordIsStampAndMessageOnly) {
     EXPECT_EQ(text.substr(second + kStampLength, 6), "part-a");
     EXPECT_TRUE(stamp_ok(second + kStampLength + 6));
     EXPECT_EQ(text.substr(text.size() - 7), "part-b\n");
+}
+
+namespace {
+const char kLogComponent[] = "extractor_debug";
+const char kLogSource[] = "linux/extractor";
+}  // namespace
+
+// The record macros spell the prefix a hand-written call would, and a
+// failure logged before its errno is reported keeps that errno.
+TEST_F(LoggerFileTest, RecordMacroWritesThePrefixAndKeepsErrno) {
+    ASSERT_EQ(InitFileLogger(nullptr), 0);
+    errno = ENOSPC;
+    const int line = __LINE__ + 1;
+    NLOG_ERROR("cannot write '%s'\n", "a b");
+    EXPECT_EQ(errno, ENOSPC);
+    NLOG_WARNING("no argument\n");
+    NLOG_NOTE("below the threshold\n");
+    const std::string text = ReadFile(logPath());
+    const std::string first =
+        "[ERROR] linux/extractor(" + std::to_string(line) + "): cannot write 'a b'\n";
+    EXPECT_EQ(text.substr(kStampLength, first.size()), first);
+    const size_t second = kStampLength + first.size() + kStampLength;
+    EXPECT_EQ(text.substr(second, 26), "[WARNING] linux/extractor(");
+    EXPECT_EQ(text.substr(text.size() - 15), "): no argument\n");
+    EXPECT_EQ(text.find("below"), std::string::npos);
+
+    // A write that fails sets errno inside the logger.
+    ASSERT_EQ(Logger::Initialize(Logger::FILE_LOGGER, ustring("/dev/full"), ustring(""), 2), 0);
+    errno = EACCES;
+    NLOG_ERROR("on a full disk\n");
+    EXPECT_EQ(errno, EACCES);
+
+    Status status;
+    EXPECT_TRUE(status.ok());
+    EXPECT_EQ(status.ToString(), "");
+    status.Update(Status::Failed("open 'x'", 0));  // no errno still fails
+    status.Update(Status::Failed("rename 'x'", ENOSPC));
+    EXPECT_EQ(status.err(), EIO);
+    EXPECT_EQ(status.ToString(), "open 'x': Input/output error");
 }
 
 // The stamp is formatted once per second: each record of a new second, and

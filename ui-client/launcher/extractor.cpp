@@ -24,7 +24,8 @@
 
 namespace {
 
-const char kComp[] = "extractor_debug";
+const char kLogComponent[] = "extractor_debug";
+const char kLogSource[] = "extractor";
 
 // libarchive's own block size for reading; bsdtar uses the same.
 const size_t kBlockSize = 10240;
@@ -469,7 +470,7 @@ bool RunReader(const ustring& source, bool bounded, const BoundedChild::Limits& 
     bool refused_memory = false;
     const BoundedChild::Listener relay = [&](char kind, const std::string& payload) {
         if (kind == kLogRecord && !payload.empty()) {
-            Logger::LogMsg(static_cast<Logger::Level>(payload[0]), kComp, "%s",
+            Logger::LogMsg(static_cast<Logger::Level>(payload[0]), kLogComponent, "%s",
                            payload.c_str() + 1);
         } else if (kind == kMemoryRecord) {
             refused_memory = true;
@@ -481,35 +482,30 @@ bool RunReader(const ustring& source, bool bounded, const BoundedChild::Limits& 
     BoundedChild child(limits);
     const BoundedChild::End end = child.Run(GuardMemory(body), relay);
     if (refused_memory && (end != BoundedChild::End::kExited || child.status() != 0)) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] extractor(%d): reading '%s' needs more memory than the reader "
-                       "may use: its ceiling of %llu MiB was reached\n",
-                       __LINE__, source.c_str_utf8(),
-                       static_cast<unsigned long long>(limits.memory >> 20));
+        NLOG_ERROR(
+            "reading '%s' needs more memory than the reader "
+            "may use: its ceiling of %llu MiB was reached\n",
+            source.c_str_utf8(), static_cast<unsigned long long>(limits.memory >> 20));
     }
     switch (end) {
         case BoundedChild::End::kExited:
             return child.status() == 0;
         case BoundedChild::End::kTimedOut:
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] extractor(%d): reading '%s' took more than %lld s, stopped\n",
-                           __LINE__, source.c_str_utf8(),
-                           static_cast<long long>(limits.time.count() / 1000));
+            NLOG_ERROR("reading '%s' took more than %lld s, stopped\n", source.c_str_utf8(),
+                       static_cast<long long>(limits.time.count() / 1000));
             return false;
         case BoundedChild::End::kSignalled:
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] extractor(%d): reading '%s' ended by signal %d (limits: %lld "
-                           "s, %llu MiB)\n",
-                           __LINE__, source.c_str_utf8(), child.status(),
-                           static_cast<long long>(limits.time.count() / 1000),
-                           static_cast<unsigned long long>(limits.memory >> 20));
+            NLOG_ERROR(
+                "reading '%s' ended by signal %d (limits: %lld "
+                "s, %llu MiB)\n",
+                source.c_str_utf8(), child.status(),
+                static_cast<long long>(limits.time.count() / 1000),
+                static_cast<unsigned long long>(limits.memory >> 20));
             return false;
         case BoundedChild::End::kNotStarted:
             break;
     }
-    Logger::LogMsg(Logger::L_ERR, kComp,
-                   "[ERROR] extractor(%d): could not start a reader for '%s': '%s'\n", __LINE__,
-                   source.c_str_utf8(), strerror(errno));
+    NLOG_ERROR("could not start a reader for '%s': '%s'\n", source.c_str_utf8(), strerror(errno));
     return false;
 }
 
@@ -537,7 +533,7 @@ void Extractor::SetSummary(const PackageSummary& s) {
 
 int Extractor::Scan(PackageSummary* out) {
     if (target.empty() || source.empty()) {
-        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
+        NLOG_ERROR("Invalid argument\n");
         return -1;
     }
     Report(ExtractStage::kReading);
@@ -557,9 +553,7 @@ int Extractor::Scan(PackageSummary* out) {
         });
     const int total = !read || !summed ? -1 : found.entries;
     if (total <= 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
-                       __LINE__, total);
+        NLOG_ERROR("Failed to calculate total file numbers, ret: %d\n", total);
         return -1;
     }
     SetSummary(found);
@@ -569,7 +563,7 @@ int Extractor::Scan(PackageSummary* out) {
 
 int Extractor::Count() {
     if (target.empty() || source.empty()) {
-        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
+        NLOG_ERROR("Invalid argument\n");
         return -1;
     }
     const ustring src = source;
@@ -597,7 +591,7 @@ int Extractor::Count() {
 
 int Extractor::List() {
     if (target.empty() || source.empty()) {
-        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
+        NLOG_ERROR("Invalid argument\n");
         return -1;
     }
     const ustring src = source;
@@ -625,7 +619,7 @@ int Extractor::List() {
 
 int Extractor::copy_data(archive* ar, archive* aw) {
     if (ar == nullptr || aw == nullptr) {
-        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid Argument\n", __LINE__);
+        NLOG_ERROR("Invalid Argument\n");
         return -1;
     }
     for (;;) {
@@ -635,15 +629,11 @@ int Extractor::copy_data(archive* ar, archive* aw) {
         int r = archive_read_data_block(ar, &buff, &size, &offset);
         if (r == ARCHIVE_EOF) return 0;
         if (r != ARCHIVE_OK) {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n",
-                           __LINE__, ErrorText(ar));
+            NLOG_ERROR("archive_read_data_block failed: '%s'\n", ErrorText(ar));
             return -1;
         }
         if (archive_write_data_block(aw, buff, size, offset) != ARCHIVE_OK) {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n",
-                           __LINE__, ErrorText(aw));
+            NLOG_ERROR("archive_write_data_block failed: '%s'\n", ErrorText(aw));
             return -1;
         }
     }
@@ -651,11 +641,10 @@ int Extractor::copy_data(archive* ar, archive* aw) {
 
 int Extractor::Extract() {
     if (source.empty() || target.empty()) {
-        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid Argument\n", __LINE__);
+        NLOG_ERROR("Invalid Argument\n");
         return -1;
     }
-    Logger::LogMsg(Logger::L_DEBUG, kComp, "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n",
-                   __LINE__, source.c_str_utf8(), target.c_str_utf8());
+    NLOG_DEBUG("decompress from '%s' to '%s'\n", source.c_str_utf8(), target.c_str_utf8());
     Report(ExtractStage::kExtracting);
     write_errno = 0;
     PackageSummary found;

@@ -25,7 +25,8 @@
 #include "texts/strtab.h"
 
 namespace {
-const char kComponent[] = "launcher_debug";
+const char kLogComponent[] = "launcher_debug";
+const char kLogSource[] = "launcher";
 
 // The image at path, read through a descriptor: the path is bytes, which
 // the toolkit's text form of a file name may not keep.
@@ -229,22 +230,20 @@ const char* ThreadCreationError() {
 }  // namespace
 
 void Worker::HandleServicce() {
-    Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): running\n", __LINE__);
+    NLOG_DEBUG("running\n");
     m_service->PreUpgrade();
     QString failure;
     if (m_service->IsNeedUpgrade()) {
         emit sigShowMsg();
         if (m_service->HandlePackageUpgrade() != 0) {
-            Logger::LogMsg(Logger::L_ERR, kComponent,
-                           "[ERROR] launcher(%d): Failed to upgrade package\n", __LINE__);
+            NLOG_ERROR("Failed to upgrade package\n");
             failure = FailureText(*m_service);
         } else {
             emit sigUpdateProgress(100, 100);
             emit sigSetLabelText(StrTable::LoadStr(StrTable::desc_nmbr_env_preparation_done));
         }
     } else {
-        Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): no need to upgrade\n",
-                       __LINE__);
+        NLOG_DEBUG("no need to upgrade\n");
         // The decision itself failed (the machine's version unreadable).
         if (m_service->LastFailure() != Service::Failure::kNone) failure = FailureText(*m_service);
     }
@@ -253,7 +252,7 @@ void Worker::HandleServicce() {
     // the message never holds it up.
     m_service->PostUpgrade();
     if (!failure.isEmpty()) emit sigShowFailure(failure);
-    Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): done\n", __LINE__);
+    NLOG_DEBUG("done\n");
     emit sigServiceDone();
 }
 
@@ -298,10 +297,10 @@ void Launcher::Start() {
         emit sigStart();
         return;
     }
-    Logger::LogMsg(Logger::L_ERR, kComponent,
-                   "[ERROR] launcher(%d): cannot create the worker thread: %s, preparing the "
-                   "client on the main thread\n",
-                   __LINE__, ThreadCreationError());
+    NLOG_ERROR(
+        "cannot create the worker thread: %s, preparing the "
+        "client on the main thread\n",
+        ThreadCreationError());
     Worker* worker = m_worker.get();
     QMetaObject::invokeMethod(
         this, [worker] { worker->HandleServicce(); }, Qt::QueuedConnection);

@@ -33,7 +33,8 @@ int qInitResources_texts();
 
 namespace {
 
-const char kComponent[] = "launcher_debug";
+const char kLogComponent[] = "launcher_debug";
+const char kLogSource[] = "main";
 
 // Qt takes paths as text and loses bytes that are not valid in the locale's
 // encoding. A path that does not survive that is handed over as the /proc
@@ -94,10 +95,10 @@ public:
     void LogFallback() const {
         if (!platform_fallback_ || QGuiApplication::platformName() != QLatin1String("offscreen"))
             return;
-        Logger::LogMsg(Logger::L_WARNING, kComponent,
-                       "[WARNING] main(%d): no display could be opened (platforms '%s'), "
-                       "preparing the client without a window\n",
-                       __LINE__, user_platform_.isEmpty() ? "default" : user_platform_.constData());
+        NLOG_WARNING(
+            "no display could be opened (platforms '%s'), "
+            "preparing the client without a window\n",
+            user_platform_.isEmpty() ? "default" : user_platform_.constData());
     }
 
 private:
@@ -202,8 +203,7 @@ int main(int argc, char** argv) {
     initialize_logger();
 
     if (app->isRunning()) {
-        Logger::LogMsg(Logger::L_DEBUG, kComponent,
-                       "[DEBUG] main(%d): app has already launched, return\n", __LINE__);
+        NLOG_DEBUG("app has already launched, return\n");
         return 0;
     }
     toolkit_env.LogFallback();

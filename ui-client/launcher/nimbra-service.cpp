@@ -30,7 +30,8 @@
 
 namespace {
 
-const char kComp[] = "service_debug";
+const char kLogComponent[] = "service_debug";
+const char kLogSource[] = "nimbra-service";
 
 // An INFO file is a few lines; anything bigger is not one.
 const off_t kMaxVersionFileSize = 64 * 1024;
@@ -173,15 +174,13 @@ int DiscardUnfinishedCopy(const ustring& app_dir) {
         const ustring aside = GetAppBackupDir(app_dir, i);
         if (IsFileExist(aside, false)) continue;
         if (FSRename(app_dir, aside, false) == 0) return 0;
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): failed to move the unfinished copy '%s' to "
-                       "'%s': %s\n",
-                       __LINE__, app_dir.c_str(), aside.c_str(), strerror(errno));
+        NLOG_ERROR(
+            "failed to move the unfinished copy '%s' to "
+            "'%s': %s\n",
+            app_dir.c_str(), aside.c_str(), strerror(errno));
         return -1;
     }
-    Logger::LogMsg(Logger::L_ERR, kComp,
-                   "[ERROR] nimbra-service(%d): failed to remove the unfinished copy '%s'\n",
-                   __LINE__, app_dir.c_str());
+    NLOG_ERROR("failed to remove the unfinished copy '%s'\n", app_dir.c_str());
     return -1;
 }
 
@@ -191,17 +190,16 @@ int DiscardUnfinishedCopy(const ustring& app_dir) {
 // the record left for the next run.
 int RestoreWholeCopy(const ustring& app_dir, const PreparationMarker& marker) {
     const ustring whole = marker.WholeCopy();
-    Logger::LogMsg(Logger::L_NOTICE, kComp,
-                   "[NOTE] nimbra-service(%d): an earlier preparation of '%s' did not finish, "
-                   "last whole copy: '%s'\n",
-                   __LINE__, app_dir.c_str(), whole.c_str());
+    NLOG_NOTE(
+        "an earlier preparation of '%s' did not finish, "
+        "last whole copy: '%s'\n",
+        app_dir.c_str(), whole.c_str());
     if (whole == app_dir) return 0;
     if (DiscardUnfinishedCopy(app_dir) != 0) return -1;
     if (whole.empty()) return 0;
     if (FSRename(whole, app_dir, false) != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): failed to restore app from '%s' -> '%s': %s\n",
-                       __LINE__, whole.c_str(), app_dir.c_str(), strerror(errno));
+        NLOG_ERROR("failed to restore app from '%s' -> '%s': %s\n", whole.c_str(), app_dir.c_str(),
+                   strerror(errno));
         return -1;
     }
     return 0;
@@ -238,17 +236,15 @@ bool FitsBeside(const ustring& holder, const PackageSummary& summary) {
     int64_t inodes = 0;
     ustring where;
     if (!FreeSpace(holder, &bytes, &inodes, &where)) {
-        Logger::LogMsg(Logger::L_WARNING, kComp,
-                       "[WARNING] nimbra-service(%d): cannot tell the free space for '%s': %s\n",
-                       __LINE__, holder.c_str(), strerror(errno));
+        NLOG_WARNING("cannot tell the free space for '%s': %s\n", holder.c_str(), strerror(errno));
         return true;
     }
     if (bytes >= needed && inodes >= summary.entries) return true;
-    Logger::LogMsg(Logger::L_ERR, kComp,
-                   "[ERROR] nimbra-service(%d): not enough free space in '%s': %lld bytes and "
-                   "%d files needed, %lld bytes and %lld files available\n",
-                   __LINE__, where.c_str(), static_cast<long long>(needed), summary.entries,
-                   static_cast<long long>(bytes), static_cast<long long>(inodes));
+    NLOG_ERROR(
+        "not enough free space in '%s': %lld bytes and "
+        "%d files needed, %lld bytes and %lld files available\n",
+        where.c_str(), static_cast<long long>(needed), summary.entries,
+        static_cast<long long>(bytes), static_cast<long long>(inodes));
     return false;
 }
 
@@ -318,10 +314,10 @@ int BackUpAppFolder(const ustring& app_dir, PreparationMarker& marker, int* trie
     for (int rename_count = 0;;) {
         const ustring backup_dir = GetAppBackupDir(app_dir, rename_count);
         if (marker.RecordWhole(rename_count) != 0) {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] nimbra-service(%d): failed to record the preparation in '%s': "
-                           "%s\n",
-                           __LINE__, marker.path().c_str(), strerror(errno));
+            NLOG_ERROR(
+                "failed to record the preparation in '%s': "
+                "%s\n",
+                marker.path().c_str(), strerror(errno));
             marker.Remove();  // the app folder is whole and in place
             return -1;
         }
@@ -330,9 +326,8 @@ int BackUpAppFolder(const ustring& app_dir, PreparationMarker& marker, int* trie
             return 0;
         }
         const int err = errno;
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): failed to backup app from '%s' -> '%s': %s\n",
-                       __LINE__, app_dir.c_str(), backup_dir.c_str(), strerror(err));
+        NLOG_ERROR("failed to backup app from '%s' -> '%s': %s\n", app_dir.c_str(),
+                   backup_dir.c_str(), strerror(err));
         ++rename_count;
         // Only a backup of that name left from an earlier run is worth
         // trying the next name for; any other failure would repeat.
@@ -341,10 +336,10 @@ int BackUpAppFolder(const ustring& app_dir, PreparationMarker& marker, int* trie
             return -1;
         }
         if (rename_count >= MAX_RENAME_COUNT) {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] nimbra-service(%d): failed to backup app from '%s' -> '%s' at "
-                           "max retries, exiting\n",
-                           __LINE__, app_dir.c_str(), backup_dir.c_str());
+            NLOG_ERROR(
+                "failed to backup app from '%s' -> '%s' at "
+                "max retries, exiting\n",
+                app_dir.c_str(), backup_dir.c_str());
             marker.Remove();
             return -1;
         }
@@ -359,9 +354,7 @@ int BackUpAppFolder(const ustring& app_dir, PreparationMarker& marker, int* trie
 // kept for the next run.
 int DropBackups(const ustring& app_dir, PreparationMarker& marker) {
     if (!marker.IsUpgradeDone() && marker.RecordWhole(-1) != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): failed to record the preparation in '%s'\n",
-                       __LINE__, marker.path().c_str());
+        NLOG_ERROR("failed to record the preparation in '%s'\n", marker.path().c_str());
         return -1;
     }
     int result = 0;
@@ -382,9 +375,8 @@ int RestoreBackup(const ustring& app_dir, PreparationMarker& marker, int tries) 
         DropBackups(app_dir, marker);
         return 0;
     }
-    Logger::LogMsg(Logger::L_ERR, kComp,
-                   "[ERROR] nimbra-service(%d): failed to restore app from '%s' -> '%s': %s\n",
-                   __LINE__, backup_dir.c_str(), app_dir.c_str(), strerror(errno));
+    NLOG_ERROR("failed to restore app from '%s' -> '%s': %s\n", backup_dir.c_str(), app_dir.c_str(),
+               strerror(errno));
     return -1;
 }
 
@@ -393,16 +385,14 @@ int RestoreBackup(const ustring& app_dir, PreparationMarker& marker, int tries) 
 // the next run to the last whole copy.
 void RollBack(const ustring& app_dir, PreparationMarker& marker, int tries) {
     if (tries < 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): Failed to extract package, and no old "
-                       "installation to rollback\n",
-                       __LINE__);
+        NLOG_ERROR(
+            "Failed to extract package, and no old "
+            "installation to rollback\n");
         return;
     }
-    Logger::LogMsg(Logger::L_ERR, kComp,
-                   "[ERROR] nimbra-service(%d): Failed to extract package, rollback to old "
-                   "installation\n",
-                   __LINE__);
+    NLOG_ERROR(
+        "Failed to extract package, rollback to old "
+        "installation\n");
     RestoreBackup(app_dir, marker, tries);
 }
 
@@ -411,15 +401,13 @@ void RollBack(const ustring& app_dir, PreparationMarker& marker, int tries) {
 // durable: a power loss could still cost the new copy.
 void RemoveBackups(const ustring& app_dir, PreparationMarker& marker) {
     if (SyncFolder(app_dir, syncfs) != 0 || marker.RecordWhole(-1) != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): failed to make '%s' durable, keeping the "
-                       "backup app: %s\n",
-                       __LINE__, app_dir.c_str(), strerror(errno));
+        NLOG_ERROR(
+            "failed to make '%s' durable, keeping the "
+            "backup app: %s\n",
+            app_dir.c_str(), strerror(errno));
         return;
     }
-    Logger::LogMsg(Logger::L_INFO, kComp,
-                   "[INFO] nimbra-service(%d): user installation is ready, removing backup app\n",
-                   __LINE__);
+    NLOG_INFO("user installation is ready, removing backup app\n");
     DropBackups(app_dir, marker);
 }
 
@@ -432,17 +420,15 @@ Service::Failure GoBackAfterFailedStart(const ustring& app_dir, PreparationMarke
                                         int tries, int build) {
     FailedStartRecord(app_dir).Add(build, time(nullptr));
     if (tries < 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): the new client did not come up, and no old "
-                       "installation to rollback\n",
-                       __LINE__);
+        NLOG_ERROR(
+            "the new client did not come up, and no old "
+            "installation to rollback\n");
         if (SyncFolder(app_dir, syncfs) == 0) DropBackups(app_dir, marker);
         return Service::Failure::kNoClient;
     }
-    Logger::LogMsg(Logger::L_ERR, kComp,
-                   "[ERROR] nimbra-service(%d): the new client did not come up, rollback to old "
-                   "installation\n",
-                   __LINE__);
+    NLOG_ERROR(
+        "the new client did not come up, rollback to old "
+        "installation\n");
     RestoreBackup(app_dir, marker, tries);
     return Service::Failure::kOther;
 }
@@ -547,20 +533,16 @@ ustring Service::GetRootNimbraPackagePath() {
 void Service::LoadSourceVersion() {
     const ustring path = GetUserNimbraAppInstallPath() + "/" + "INFO";
     if (!IsFileExist(path, false)) {
-        Logger::LogMsg(Logger::L_INFO, kComp, "[INFO] nimbra-service(%d): source does not exist\n",
-                       __LINE__);
+        NLOG_INFO("source does not exist\n");
         return;
     }
     if (const int err = ReadVersionFile(path, source_version)) {
         // Taken as no version: the copy is refreshed from the package.
-        Logger::LogMsg(Logger::L_WARNING, kComp,
-                       "[WARNING] nimbra-service(%d): cannot read the version file '%s': %s\n",
-                       __LINE__, path.c_str(), strerror(err));
+        NLOG_WARNING("cannot read the version file '%s': %s\n", path.c_str(), strerror(err));
     }
-    Logger::LogMsg(
-        Logger::L_INFO, kComp, "[INFO] nimbra-service(%d): source_version = (%s, %s, %s, %s)\n",
-        __LINE__, source_version.major_version.c_str(), source_version.minor_version.c_str(),
-        source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
+    NLOG_INFO("source_version = (%s, %s, %s, %s)\n", source_version.major_version.c_str(),
+              source_version.minor_version.c_str(), source_version.build_version.c_str(),
+              source_version.icon_overlay_version.c_str());
 }
 
 // Without the machine-wide version nothing can be upgraded safely: the
@@ -570,7 +552,7 @@ void Service::LoadTargetVersion() {
     const ustring path = GetRootNimbraResourceInstallPath() + "/" + "INFO";
     if (const int err = ReadVersionFile(path, target_version)) {
         const bool missing = err == ENOENT;
-        Logger::LogMsg(missing ? Logger::L_WARNING : Logger::L_ERR, kComp,
+        Logger::LogMsg(missing ? Logger::L_WARNING : Logger::L_ERR, kLogComponent,
                        missing ? "[WARNING] nimbra-service(%d): cannot read the version file "
                                  "'%s': %s, not upgrading\n"
                                : "[ERROR] nimbra-service(%d): cannot read the version file "
@@ -578,10 +560,9 @@ void Service::LoadTargetVersion() {
                        __LINE__, path.c_str(), strerror(err));
         if (!missing && IsNewerThanCopy(path)) last_failure = Failure::kOther;
     }
-    Logger::LogMsg(
-        Logger::L_INFO, kComp, "[INFO] nimbra-service(%d): target_version = (%s, %s, %s, %s)\n",
-        __LINE__, target_version.major_version.c_str(), target_version.minor_version.c_str(),
-        target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+    NLOG_INFO("target_version = (%s, %s, %s, %s)\n", target_version.major_version.c_str(),
+              target_version.minor_version.c_str(), target_version.build_version.c_str(),
+              target_version.icon_overlay_version.c_str());
 }
 
 // The machine-wide file at path changed after the user's copy was made:
@@ -610,10 +591,10 @@ bool Service::IsRetryDue() const {
     char when[32] = "";
     struct tm tm;
     if (localtime_r(&last, &tm) != nullptr) strftime(when, sizeof(when), "%b %d %H:%M:%S", &tm);
-    Logger::LogMsg(Logger::L_WARNING, kComp,
-                   "[WARNING] nimbra-service(%d): the client of build %d did not come up %d times "
-                   "in a row, last on %s; trying it again %d s after that\n",
-                   __LINE__, build, count, when, retry_interval_s);
+    NLOG_WARNING(
+        "the client of build %d did not come up %d times "
+        "in a row, last on %s; trying it again %d s after that\n",
+        build, count, when, retry_interval_s);
     return false;
 }
 
@@ -630,10 +611,10 @@ bool Service::IsNewCopyWhole(const ustring& app_dir) const {
         // A read that failed says nothing about the package (an INFO that
         // is absent does): the copy is rolled back all the same, but the
         // log names the read.
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): cannot read the version file '%s' of the "
-                       "extracted copy: %s\n",
-                       __LINE__, info.c_str(), strerror(err));
+        NLOG_ERROR(
+            "cannot read the version file '%s' of the "
+            "extracted copy: %s\n",
+            info.c_str(), strerror(err));
         return false;
     }
     const char* missing = nullptr;
@@ -645,9 +626,7 @@ bool Service::IsNewCopyWhole(const ustring& app_dir) const {
     else if (!IsExecutableInCopy(app_dir, "package/start-stop"))
         missing = "executable package/start-stop";
     if (missing == nullptr) return true;
-    Logger::LogMsg(Logger::L_ERR, kComp,
-                   "[ERROR] nimbra-service(%d): the extracted copy in '%s' has no %s\n", __LINE__,
-                   app_dir.c_str(), missing);
+    NLOG_ERROR("the extracted copy in '%s' has no %s\n", app_dir.c_str(), missing);
     return false;
 }
 
@@ -675,15 +654,11 @@ int Service::ValidatePackage() {
     // A FIFO or a device would block the reader or never end.
     struct stat st;
     if (stat(src.c_str(), &st) != 0 || access(src.c_str(), R_OK) != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): cannot read package '%s': %s\n", __LINE__,
-                       src.c_str(), strerror(errno));
+        NLOG_ERROR("cannot read package '%s': %s\n", src.c_str(), strerror(errno));
         return -1;
     }
     if (!S_ISREG(st.st_mode)) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): package '%s' is not a regular file\n", __LINE__,
-                       src.c_str());
+        NLOG_ERROR("package '%s' is not a regular file\n", src.c_str());
         return -1;
     }
     Extractor extractor;
@@ -709,14 +684,10 @@ int Service::ExtractPackage() {
     const ustring src = GetRootNimbraPackagePath();
     const ustring dst = GetUserNimbraAppInstallPath();
     if (FSMKDir(dst, true) != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): failed to create folder: '%s'\n", __LINE__,
-                       dst.c_str());
+        NLOG_ERROR("failed to create folder: '%s'\n", dst.c_str());
         return -1;
     }
-    Logger::LogMsg(Logger::L_INFO, kComp,
-                   "[INFO] nimbra-service(%d): extract package: '%s' -> '%s'\n", __LINE__,
-                   src.c_str(), dst.c_str());
+    NLOG_INFO("extract package: '%s' -> '%s'\n", src.c_str(), dst.c_str());
     Extractor extractor;
     extractor.SetSource(src);
     extractor.SetTarget(dst);
@@ -727,9 +698,7 @@ int Service::ExtractPackage() {
     // full disk does (ENOSPC): the user is told the same.
     const int err = extractor.WriteErrno();
     if (err == ENOSPC || err == EDQUOT) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): no room to extract into '%s': %s\n", __LINE__,
-                       dst.c_str(), strerror(err));
+        NLOG_ERROR("no room to extract into '%s': %s\n", dst.c_str(), strerror(err));
         last_failure = Failure::kNoSpace;
     }
     return -1;
@@ -748,9 +717,8 @@ int Service::PrepareUserEnv() {
     // Without this record an extraction cut short would later pass for a
     // whole copy; with no way to write it, nothing is extracted.
     if (marker.RecordPartial(backup) != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): failed to record the preparation in '%s': %s\n",
-                       __LINE__, marker.path().c_str(), strerror(errno));
+        NLOG_ERROR("failed to record the preparation in '%s': %s\n", marker.path().c_str(),
+                   strerror(errno));
         if (backup < 0 || FSRename(GetAppBackupDir(app_dir, backup), app_dir, false) == 0)
             marker.Remove();
         return -1;
@@ -775,9 +743,7 @@ int Service::PrepareUserEnv() {
 
 void Service::RemoveAgedFolders() {
     const ustring aged_app_dir = GetUserNimbraInstallPath() + "/app";
-    Logger::LogMsg(Logger::L_INFO, kComp,
-                   "[INFO] nimbra-service(%d): removing aged app folder %s\n", __LINE__,
-                   aged_app_dir.c_str());
+    NLOG_INFO("removing aged app folder %s\n", aged_app_dir.c_str());
     RemoveTree(aged_app_dir);
     // A backup that a failing disk kept from being removed (or an unfinished
     // copy moved aside) would otherwise stay until the next upgrade; while a
@@ -799,10 +765,10 @@ int CopyFolderEntries(DIR_HANDLE& handle, const ustring& src, const ustring& des
         const int read = FSReadDir(handle, entry);
         if (read == 0) return 0;
         if (read < 0) {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] nimbra-service(%d): FSCopyPath: failed to read source folder "
-                           "'%s'\n",
-                           __LINE__, src.c_str());
+            NLOG_ERROR(
+                "FSCopyPath: failed to read source folder "
+                "'%s'\n",
+                src.c_str());
             return -1;
         }
         if (entry.name == ustring(".") || entry.name == ustring("..")) continue;
@@ -810,10 +776,10 @@ int CopyFolderEntries(DIR_HANDLE& handle, const ustring& src, const ustring& des
         const ustring to = dest + "/" + entry.name;
         const int r = entry.type == FT_DIR ? copy_folder(from, to) : FSCopy(from, to, false);
         if (r < 0) {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] nimbra-service(%d): FSCopyPath: failed to copy from '%s' to "
-                           "'%s'\n",
-                           __LINE__, from.c_str(), to.c_str());
+            NLOG_ERROR(
+                "FSCopyPath: failed to copy from '%s' to "
+                "'%s'\n",
+                from.c_str(), to.c_str());
             return -1;
         }
     }
@@ -822,49 +788,36 @@ int CopyFolderEntries(DIR_HANDLE& handle, const ustring& src, const ustring& des
 }  // namespace
 
 int Service::FSCopyPath(const ustring& src, const ustring& dest) {
-    Logger::LogMsg(Logger::L_DEBUG, kComp, "[DEBUG] nimbra-service(%d): copy from '%s' to '%s'\n",
-                   __LINE__, src.c_str(), dest.c_str());
+    NLOG_DEBUG("copy from '%s' to '%s'\n", src.c_str(), dest.c_str());
     FILE_INFO f_info;
     if (FSStat(src, f_info, false) != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): FSCopyPath: failed to stat source '%s'\n",
-                       __LINE__, src.c_str());
+        NLOG_ERROR("FSCopyPath: failed to stat source '%s'\n", src.c_str());
         return -1;
     }
     if (!f_info.isExist) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): FSCopyPath: source path '%s' does not exist\n",
-                       __LINE__, src.c_str());
+        NLOG_ERROR("FSCopyPath: source path '%s' does not exist\n", src.c_str());
         return -1;
     }
     if (f_info.type != FT_DIR) {
         if (FSCopy(src, dest, false) == 0) return 0;
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): FSCopyPath: failed to copy from '%s' to '%s'\n",
-                       __LINE__, src.c_str(), dest.c_str());
+        NLOG_ERROR("FSCopyPath: failed to copy from '%s' to '%s'\n", src.c_str(), dest.c_str());
         return -1;
     }
     // A destination inside the source would be copied into itself without end.
     if (FSIsParentFolder(src, dest)) {
-        Logger::LogMsg(
-            Logger::L_ERR, kComp,
-            "[ERROR] nimbra-service(%d): FSCopyPath: dest folder '%s' lies inside '%s'\n", __LINE__,
-            dest.c_str(), src.c_str());
+        NLOG_ERROR("FSCopyPath: dest folder '%s' lies inside '%s'\n", dest.c_str(), src.c_str());
         return -1;
     }
     if (FSMKDir(dest, true) != 0) {
-        Logger::LogMsg(
-            Logger::L_ERR, kComp,
-            "[ERROR] nimbra-service(%d): FSCopyPath: failed to create dest folder '%s'\n", __LINE__,
-            dest.c_str());
+        NLOG_ERROR("FSCopyPath: failed to create dest folder '%s'\n", dest.c_str());
         return -1;
     }
     DIR_HANDLE handle;
     if (FSOpenDir(src, 0, handle) != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] nimbra-service(%d): FSCopyPath: failed to open source folder "
-                       "'%s'\n",
-                       __LINE__, src.c_str());
+        NLOG_ERROR(
+            "FSCopyPath: failed to open source folder "
+            "'%s'\n",
+            src.c_str());
         return -1;
     }
     const int result = CopyFolderEntries(
@@ -898,10 +851,9 @@ ustring GetAppBackupDir(const ustring& app_dir, int backup) {
         char number[8];
         const int n = snprintf(number, sizeof(number), "%d", backup);
         if (n < 0 || n >= static_cast<int>(sizeof(number))) {
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] nimbra-service(%d): snprintf failed (continuing without "
-                           "postfix)",
-                           __LINE__);
+            NLOG_ERROR(
+                "snprintf failed (continuing without "
+                "postfix)");
         } else {
             backup_dir += number;
         }
@@ -969,9 +921,7 @@ int PreparationMarker::Write(const char* state, int tries, bool sync_folder) {
 int PreparationMarker::Remove() {
     unlink((path_ + ".new").c_str());
     if ((unlink(path_.c_str()) != 0 && errno != ENOENT) || SyncFolder(FSParentPath(path_)) != 0) {
-        Logger::LogMsg(Logger::L_WARNING, kComp,
-                       "[WARNING] nimbra-service(%d): cannot remove the record '%s': %s\n",
-                       __LINE__, path_.c_str(), strerror(errno));
+        NLOG_WARNING("cannot remove the record '%s': %s\n", path_.c_str(), strerror(errno));
         return -1;
     }
     return 0;

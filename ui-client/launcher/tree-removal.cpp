@@ -16,7 +16,8 @@
 
 namespace {
 
-const char kComp[] = "service_debug";
+const char kLogComponent[] = "service_debug";
+const char kLogSource[] = "tree-removal";
 
 // A folder on the branch being emptied.
 struct Level {
@@ -238,9 +239,7 @@ int RemoveTree(const ustring& given) {
         err = remover.error();
         failed = remover.failed();
     }
-    Logger::LogMsg(Logger::L_WARNING, kComp,
-                   "[WARNING] tree-removal(%d): cannot remove '%s%s': %s\n", __LINE__, path.c_str(),
-                   failed.c_str(), strerror(err));
+    NLOG_WARNING("cannot remove '%s%s': %s\n", path.c_str(), failed.c_str(), strerror(err));
     errno = err;
     return -1;
 }

@@ -29,7 +29,8 @@
 
 namespace {
 
-const char kComp[] = "service_debug";
+const char kLogComponent[] = "service_debug";
+const char kLogSource[] = "linux/linux-service";
 
 // A pid under atol rules, refusing what names no single process: no digits,
 // 0 (the caller's process group), a negative value (a group, or with -1
@@ -254,24 +255,21 @@ PidFile ReadPidValue(const ustring& path, ustring* value, bool quiet = false) {
             return PidFile::kUnreadable;
         }
         if (found && !S_ISREG(st.st_mode)) {
-            Logger::LogMsg(Logger::L_NOTICE, kComp,
-                           "[NOTE] linux/linux-service(%d): pid file '%s' is not a regular file, "
-                           "nothing to stop\n",
-                           __LINE__, path.c_str());
+            NLOG_NOTE(
+                "pid file '%s' is not a regular file, "
+                "nothing to stop\n",
+                path.c_str());
         } else {
-            Logger::LogMsg(
-                Logger::L_NOTICE, kComp,
-                "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
-                __LINE__, path.c_str());
+            NLOG_NOTE("Failed to read pid file '%s', not exist ?\n", path.c_str());
         }
         return PidFile::kNoPid;
     }
     if (!whole) {
         if (quiet) return PidFile::kNoPid;
-        Logger::LogMsg(Logger::L_NOTICE, kComp,
-                       "[NOTE] linux/linux-service(%d): pid file '%s' is larger than %d bytes, "
-                       "nothing to stop\n",
-                       __LINE__, path.c_str(), static_cast<int>(kMaxPidFileSize));
+        NLOG_NOTE(
+            "pid file '%s' is larger than %d bytes, "
+            "nothing to stop\n",
+            path.c_str(), static_cast<int>(kMaxPidFileSize));
         return PidFile::kNoPid;
     }
     Config config;
@@ -285,10 +283,7 @@ PidFile ReadPidValue(const ustring& path, ustring* value, bool quiet = false) {
         if (rc == 0 && key == ustring("pid")) pid = v;
         if (rc == 2) {
             if (quiet) return PidFile::kNoPid;
-            Logger::LogMsg(
-                Logger::L_NOTICE, kComp,
-                "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
-                __LINE__, path.c_str());
+            NLOG_NOTE("Failed to read pid file '%s', not exist ?\n", path.c_str());
             return PidFile::kNoPid;
         }
     }
@@ -444,32 +439,26 @@ void LinuxService::PreUpgrade() {
     FinishRecordedUpgrade();
     LoadTargetVerInfo();
     LoadSourceVerInfo();
-    Logger::LogMsg(Logger::L_DEBUG, kComp,
-                   "[DEBUG] linux/linux-service(%d): Source version: ('%s', '%s')\n", __LINE__,
-                   source_version.build_version.c_str(),
-                   source_version.icon_overlay_version.c_str());
-    Logger::LogMsg(Logger::L_DEBUG, kComp,
-                   "[DEBUG] linux/linux-service(%d): Target version: ('%s', '%s')\n", __LINE__,
-                   target_version.build_version.c_str(),
-                   target_version.icon_overlay_version.c_str());
+    NLOG_DEBUG("Source version: ('%s', '%s')\n", source_version.build_version.c_str(),
+               source_version.icon_overlay_version.c_str());
+    NLOG_DEBUG("Target version: ('%s', '%s')\n", target_version.build_version.c_str(),
+               target_version.icon_overlay_version.c_str());
 }
 
 bool LinuxService::IsNeedUpgrade() {
     const int src_ver = BuildNumber(source_version.build_version);
     const int tgt_ver = BuildNumber(target_version.build_version);
-    Logger::LogMsg(Logger::L_DEBUG, kComp,
-                   "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n",
-                   __LINE__, src_ver, tgt_ver);
+    NLOG_DEBUG("source version = %d, target version = %d\n", src_ver, tgt_ver);
     // A build whose client keeps failing to come up is not tried at every
     // login; a copy that is missing or unfinished is repaired all the same.
     bool need_upgrade = tgt_ver > src_ver && IsRetryDue();
     if (!PerUserBinPathExist()) need_upgrade = true;
     // A copy left half-extracted may hold the new INFO and the executable.
     if (IsPreparationUnfinished()) {
-        Logger::LogMsg(Logger::L_NOTICE, kComp,
-                       "[NOTE] linux/linux-service(%d): the preparation of '%s' did not finish "
-                       "last time\n",
-                       __LINE__, per_user_install_path.c_str());
+        NLOG_NOTE(
+            "the preparation of '%s' did not finish "
+            "last time\n",
+            per_user_install_path.c_str());
         need_upgrade = true;
     }
     return need_upgrade;
@@ -490,8 +479,7 @@ int LinuxService::HandlePackageUpgrade() {
     if (RecoverUnfinishedPreparation() != 0 || client_unverified_ || ValidatePackage() != 0)
         return -1;
     if (!stopped && PerUserBinPathExist()) {
-        Logger::LogMsg(Logger::L_DEBUG, kComp,
-                       "[DEBUG] linux/linux-service(%d): local appdata exist\n", __LINE__);
+        NLOG_DEBUG("local appdata exist\n");
         StopService();
         if (client_unverified_) {
             last_failure = Failure::kOther;
@@ -585,10 +573,10 @@ bool IsRunning(pid_t pid) {
 void LinuxService::StopService() {
     const ustring ui_pid_file = GetUserNimbraInstallPath() + "/ui.pid";
     if (!IsFileExist(ui_pid_file, false)) {
-        Logger::LogMsg(Logger::L_DEBUG, kComp,
-                       "[DEBUG] linux/linux-service(%d): pid file '%s' does not exist, no need to "
-                       "terminate\n",
-                       __LINE__, ui_pid_file.c_str());
+        NLOG_DEBUG(
+            "pid file '%s' does not exist, no need to "
+            "terminate\n",
+            ui_pid_file.c_str());
         return;
     }
     pid_t pid = 0;
@@ -604,18 +592,18 @@ bool LinuxService::ReadClientPid(const ustring& ui_pid_file, pid_t* pid) {
     const PidFile read = ReadPidValue(ui_pid_file, &value);
     if (read == PidFile::kUnreadable) {
         client_unverified_ = true;
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] linux/linux-service(%d): cannot read pid file '%s': %s, not "
-                       "replacing the copy\n",
-                       __LINE__, ui_pid_file.c_str(), strerror(errno));
+        NLOG_ERROR(
+            "cannot read pid file '%s': %s, not "
+            "replacing the copy\n",
+            ui_pid_file.c_str(), strerror(errno));
         return false;
     }
     if (read != PidFile::kPid) return false;
     if (!ParsePid(value, pid)) {
-        Logger::LogMsg(Logger::L_NOTICE, kComp,
-                       "[NOTE] linux/linux-service(%d): pid '%s' in '%s' names no process, nothing "
-                       "to stop\n",
-                       __LINE__, value.c_str(), ui_pid_file.c_str());
+        NLOG_NOTE(
+            "pid '%s' in '%s' names no process, nothing "
+            "to stop\n",
+            value.c_str(), ui_pid_file.c_str());
         return false;
     }
     return true;
@@ -629,22 +617,21 @@ bool LinuxService::MayStop(pid_t pid, const ustring& ui_pid_file) {
         // Without /proc (a sandbox) no process can be told to be the client:
         // replacing the copy under a client that still runs is not safe.
         client_unverified_ = true;
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] linux/linux-service(%d): cannot tell whether process %d of '%s' "
-                       "is the client: /proc: %s, not replacing the copy\n",
-                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), strerror(errno));
+        NLOG_ERROR(
+            "cannot tell whether process %d of '%s' "
+            "is the client: /proc: %s, not replacing the copy\n",
+            static_cast<int>(pid), ui_pid_file.c_str(), strerror(errno));
     } else if (check == Check::kUnknown) {
         client_unverified_ = true;
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] linux/linux-service(%d): cannot tell whether process %d of '%s' "
-                       "is the client: %s, not replacing the copy\n",
-                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), why.c_str());
+        NLOG_ERROR(
+            "cannot tell whether process %d of '%s' "
+            "is the client: %s, not replacing the copy\n",
+            static_cast<int>(pid), ui_pid_file.c_str(), why.c_str());
     } else {
-        Logger::LogMsg(Logger::L_NOTICE, kComp,
-                       "[NOTE] linux/linux-service(%d): process %d of '%s' is not the client in "
-                       "'%s', not stopping it\n",
-                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str(),
-                       per_user_install_path.c_str());
+        NLOG_NOTE(
+            "process %d of '%s' is not the client in "
+            "'%s', not stopping it\n",
+            static_cast<int>(pid), ui_pid_file.c_str(), per_user_install_path.c_str());
     }
     return false;
 }
@@ -655,8 +642,7 @@ void LinuxService::TerminateClient(pid_t pid) {
     if (kill(pid, SIGTERM) != 0) {
         const int err = errno;
         if (err == ESRCH) return;
-        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] linux/linux-service(%d): kill: %s (%d)\n",
-                       __LINE__, strerror(err), err);
+        NLOG_ERROR("kill: %s (%d)\n", strerror(err), err);
     }
     // A client usually ends within milliseconds of SIGTERM: it is looked at
     // soon and then less often, for five seconds in all.
@@ -673,10 +659,10 @@ void LinuxService::TerminateClient(pid_t pid) {
         kill(pid, SIGKILL);
     } else if (check == Check::kUnknown) {
         client_unverified_ = true;
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] linux/linux-service(%d): cannot tell whether process %d still "
-                       "runs the client: %s, not replacing the copy\n",
-                       __LINE__, static_cast<int>(pid), why.c_str());
+        NLOG_ERROR(
+            "cannot tell whether process %d still "
+            "runs the client: %s, not replacing the copy\n",
+            static_cast<int>(pid), why.c_str());
     }
 }
 
@@ -694,10 +680,10 @@ bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
         script, [&] { return StampOf(pid_file) != before; }, &running, &client);
     if (why.empty()) {
         if (client == 0)
-            Logger::LogMsg(Logger::L_NOTICE, kComp,
-                           "[NOTE] linux/linux-service(%d): no client of '%s' in the pid file "
-                           "after %d ms and no sign of failure, taking it as slow\n",
-                           __LINE__, per_user_install_path.c_str(), trial_window_ms);
+            NLOG_NOTE(
+                "no client of '%s' in the pid file "
+                "after %d ms and no sign of failure, taking it as slow\n",
+                per_user_install_path.c_str(), trial_window_ms);
         // A script that still runs is waited for later, unless the client it
         // runs is up already.
         if (running && client == 0) {
@@ -707,9 +693,8 @@ bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
         trial_passed_ = true;
         return true;
     }
-    Logger::LogMsg(Logger::L_ERR, kComp,
-                   "[ERROR] linux/linux-service(%d): the client of '%s' did not come up: %s\n",
-                   __LINE__, per_user_install_path.c_str(), why.c_str());
+    NLOG_ERROR("the client of '%s' did not come up: %s\n", per_user_install_path.c_str(),
+               why.c_str());
     StopFailedStart(script, running);
     return false;
 }
@@ -771,10 +756,10 @@ void LinuxService::PostUpgrade() {
     if (trial_passed_ || last_failure == Failure::kNoClient) return;
     // An unfinished copy may hold a start script and still lack the rest.
     if (!HasWholeCopy()) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] linux/linux-service(%d): no whole copy of the client in '%s', not "
-                       "starting it\n",
-                       __LINE__, per_user_install_path.c_str());
+        NLOG_ERROR(
+            "no whole copy of the client in '%s', not "
+            "starting it\n",
+            per_user_install_path.c_str());
         return;
     }
     LaunchPerUserBin();
@@ -819,9 +804,7 @@ pid_t LinuxService::SpawnStartScript() {
         posix_spawn(&pid, argv[0], nullptr, have_attr ? &attr : nullptr, argv, env.data());
     if (attr_made) posix_spawnattr_destroy(&attr);
     if (err != 0) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] linux/linux-service(%d): cannot run '%s': %s\n", __LINE__,
-                       start_script.c_str(), strerror(err));
+        NLOG_ERROR("cannot run '%s': %s\n", start_script.c_str(), strerror(err));
         return -1;
     }
     return pid;
@@ -841,19 +824,19 @@ void LinuxService::WaitForStartScript(pid_t pid, const std::function<bool()>& wr
         int status = 0;
         if (waitpid(pid, &status, WNOHANG) == pid) {
             if (!Succeeded(status))
-                Logger::LogMsg(Logger::L_ERR, kComp,
-                               "[ERROR] linux/linux-service(%d): the client of '%s' may not have "
-                               "started: %s\n",
-                               __LINE__, per_user_install_path.c_str(), ScriptEnd(status).c_str());
+                NLOG_ERROR(
+                    "the client of '%s' may not have "
+                    "started: %s\n",
+                    per_user_install_path.c_str(), ScriptEnd(status).c_str());
             break;
         }
         if (written() && LiveClient() > 0) break;
         if (std::chrono::steady_clock::now() >= deadline) {
-            Logger::LogMsg(Logger::L_WARNING, kComp,
-                           "[WARNING] linux/linux-service(%d): '%s' still runs after %d s, no "
-                           "longer waiting for it\n",
-                           __LINE__, (per_user_install_path + "/package/start-stop").c_str(),
-                           start_script_wait_ms / 1000);
+            NLOG_WARNING(
+                "'%s' still runs after %d s, no "
+                "longer waiting for it\n",
+                (per_user_install_path + "/package/start-stop").c_str(),
+                start_script_wait_ms / 1000);
             break;
         }
         Pause(fd, step_ms);

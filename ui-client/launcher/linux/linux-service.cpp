@@ -1,6 +1,5 @@
 #include "linux/linux-service.h"
 
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -19,6 +18,7 @@
 #include "file/file-op.h"
 #include "file/path-util.h"
 #include "log.h"
+#include "process/deadline.h"
 #include "process/pid-file.h"
 #include "process/process-info.h"
 #include "status.h"
@@ -37,13 +37,6 @@ std::string ScriptEnd(int status) {
 
 bool Succeeded(int status) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-// A pause of step_ms in a watch of the child whose process descriptor is
-// fd (-1: none); the descriptor ends it as soon as the child ends.
-void Pause(int fd, int step_ms) {
-    struct pollfd p = {fd, POLLIN, 0};
-    if (fd < 0 || poll(&p, 1, step_ms) < 0) usleep(static_cast<useconds_t>(step_ms) * 1000);
 }
 
 }  // namespace
@@ -304,12 +297,12 @@ void LinuxService::TerminateClient(pid_t pid) {
     }
     // A client usually ends within milliseconds of SIGTERM: it is looked at
     // soon and then less often, for five seconds in all.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    for (int pause_ms = 5;; pause_ms = std::min(pause_ms * 2, 250)) {
+    Deadline deadline(std::chrono::seconds(5), 5, 250);
+    for (;;) {
         if (kill(pid, 0) != 0 && errno == ESRCH) return;
         if (CheckClient(pid, nullptr) == Check::kNotClient) return;
-        if (std::chrono::steady_clock::now() >= deadline) break;
-        usleep(static_cast<useconds_t>(pause_ms) * 1000);
+        if (deadline.Passed()) break;
+        deadline.Pause(-1);
     }
     std::string why;
     const Check check = CheckClient(pid, &why);  // the pid may have been reused meanwhile
@@ -362,11 +355,10 @@ bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
 std::string LinuxService::WatchTrial(pid_t script, const std::function<bool()>& written,
                                      bool* running, pid_t* client) const {
     const UniqueFd fd = OpenPidFd(script);
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(trial_window_ms);
+    Deadline deadline(std::chrono::milliseconds(trial_window_ms), 1, 20);
     std::string why;
     bool pid_file = false;
-    for (int step_ms = 1; why.empty(); step_ms = std::min(step_ms * 2, 20)) {
+    while (why.empty()) {
         int status = 0;
         if (*running && waitpid(script, &status, WNOHANG) == script) {
             *running = false;
@@ -381,13 +373,13 @@ std::string LinuxService::WatchTrial(pid_t script, const std::function<bool()>& 
             *client = live;
         else if (why.empty() && seen_ended)
             why = "its process " + std::to_string(*client) + " ended";
-        const bool over = std::chrono::steady_clock::now() >= deadline;
+        const bool over = deadline.Passed();
         if (why.empty() && over && pid_file && *client == 0)
             why = named > 0 ? "the pid file names process " + std::to_string(named) +
                                   ", which is not running"
                             : "the pid file names no process";
         if (over) break;
-        if (why.empty()) Pause(*running ? fd.get() : -1, step_ms);
+        if (why.empty()) deadline.Pause(*running ? fd.get() : -1);
     }
     if (!why.empty() && !pid_file) why += ", no pid file";
     return why;
@@ -475,9 +467,8 @@ void LinuxService::WaitForStartScript(pid_t pid, const std::function<bool()>& wr
     // A client that ran before this start (its pid file unchanged) says
     // nothing about this one.
     const UniqueFd fd = OpenPidFd(pid);
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(start_script_wait_ms);
-    for (int step_ms = 1;; step_ms = std::min(step_ms * 2, 20)) {
+    Deadline deadline(std::chrono::milliseconds(start_script_wait_ms), 1, 20);
+    for (;;) {
         int status = 0;
         if (waitpid(pid, &status, WNOHANG) == pid) {
             if (!Succeeded(status))
@@ -488,7 +479,7 @@ void LinuxService::WaitForStartScript(pid_t pid, const std::function<bool()>& wr
             break;
         }
         if (written() && LiveClient() > 0) break;
-        if (std::chrono::steady_clock::now() >= deadline) {
+        if (deadline.Passed()) {
             NLOG_WARNING(
                 "'%s' still runs after %d s, no "
                 "longer waiting for it\n",
@@ -496,6 +487,6 @@ void LinuxService::WaitForStartScript(pid_t pid, const std::function<bool()>& wr
                 start_script_wait_ms / 1000);
             break;
         }
-        Pause(fd.get(), step_ms);
+        deadline.Pause(fd.get());
     }
 }

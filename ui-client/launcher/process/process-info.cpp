@@ -1,7 +1,5 @@
 #include "process/process-info.h"
 
-#include <limits.h>
-#include <poll.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -15,6 +13,7 @@
 #include <limits>
 
 #include "file/path-util.h"
+#include "process/deadline.h"
 
 namespace {
 
@@ -225,24 +224,14 @@ UniqueFd OpenPidFd(pid_t pid) {
 // (an old kernel) the wait polls, at short intervals first since a start
 // script usually ends at once.
 bool WaitForExit(pid_t pid, std::chrono::milliseconds limit) {
-    using std::chrono::duration_cast;
-    using std::chrono::milliseconds;
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    const UniqueFd fd = OpenPidFd(pid);
-    if (fd.ok()) {
-        struct pollfd p = {fd.get(), POLLIN, 0};
-        int ready = -1;
-        for (long left = limit.count(); ready < 0 && left >= 0;) {
-            ready = poll(&p, 1, static_cast<int>(std::min<long>(left, INT_MAX)));
-            if (ready < 0 && errno != EINTR) break;
-            left = duration_cast<milliseconds>(deadline - std::chrono::steady_clock::now()).count();
-        }
-        if (ready <= 0) return false;
+    Deadline deadline(limit, 1, 20);
+    {
+        const UniqueFd fd = OpenPidFd(pid);
+        if (fd.ok() && !deadline.AwaitReadable(fd.get())) return false;
     }
-    for (long step_ms = 1; waitpid(pid, nullptr, WNOHANG) == 0;
-         step_ms = std::min(step_ms * 2, 20L)) {
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        usleep(static_cast<useconds_t>(step_ms * 1000));
+    while (waitpid(pid, nullptr, WNOHANG) == 0) {
+        if (deadline.Passed()) return false;
+        deadline.Pause(-1);
     }
     return true;
 }

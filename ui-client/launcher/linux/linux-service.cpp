@@ -39,6 +39,16 @@ bool Succeeded(int status) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// The script that starts the client, inside the app folder app.
+ustring StartScriptIn(const ustring& app) {
+    return app + "/package/start-stop";
+}
+
+// The client's pid file, in the user folder (beside the app folder).
+ustring PidFileIn(const ustring& user_folder) {
+    return user_folder + "/ui.pid";
+}
+
 }  // namespace
 
 LinuxService::LinuxService() {
@@ -154,7 +164,7 @@ LinuxService::Check LinuxService::CheckClient(pid_t pid, std::string* why) const
             return Check::kClient;
         // A process that got the pid of a stale pid file started after it.
         struct stat st;
-        const ustring pid_file = GetUserNimbraInstallPath() + "/ui.pid";
+        const ustring pid_file = PidFileIn(GetUserNimbraInstallPath());
         const int64_t started = StartTimeOf(proc, &failure);
         if (stat(pid_file.c_str(), &st) != 0)
             failure.Update(Status::Failed("stat " + std::string(pid_file.c_str()), errno));
@@ -171,8 +181,7 @@ LinuxService::Check LinuxService::CheckClient(pid_t pid, std::string* why) const
 pid_t LinuxService::LiveClient(pid_t* named) const {
     ustring value;
     pid_t pid = 0;
-    if (ReadPidValue(GetUserNimbraInstallPath() + "/ui.pid", &value, nullptr) !=
-            PidFileRead::kPid ||
+    if (ReadPidValue(PidFileIn(GetUserNimbraInstallPath()), &value, nullptr) != PidFileRead::kPid ||
         !ParsePid(value, &pid))
         pid = 0;
     if (named != nullptr) *named = pid;
@@ -191,7 +200,7 @@ bool LinuxService::IsLiveClient(pid_t pid) const {
 // signal. A client that has exited but not been reaped, or a pid taken over
 // by another program meanwhile, fails the check and ends the wait.
 void LinuxService::StopService() {
-    const ustring ui_pid_file = GetUserNimbraInstallPath() + "/ui.pid";
+    const ustring ui_pid_file = PidFileIn(GetUserNimbraInstallPath());
     if (!IsFileExist(ui_pid_file, false)) {
         NLOG_DEBUG(
             "pid file '%s' does not exist, no need to "
@@ -320,7 +329,7 @@ void LinuxService::TerminateClient(pid_t pid) {
 // The script is spawned first and only then watched: the client never
 // waits for the launcher.
 bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
-    const ustring pid_file = GetUserNimbraInstallPath() + "/ui.pid";
+    const ustring pid_file = PidFileIn(GetUserNimbraInstallPath());
     const FileStamp before = StampOf(pid_file);
     const pid_t script = SpawnStartScript();
     if (script < 0) return false;
@@ -417,7 +426,7 @@ void LinuxService::PostUpgrade() {
 int LinuxService::LaunchPerUserBin() {
     // Stamped before the spawn: a client that writes its pid file at once
     // must not pass for one that ran before this start.
-    const ustring pid_file = GetUserNimbraInstallPath() + "/ui.pid";
+    const ustring pid_file = PidFileIn(GetUserNimbraInstallPath());
     const FileStamp before = StampOf(pid_file);
     const pid_t pid = SpawnStartScript();
     if (pid > 0) WaitForStartScript(pid, [&] { return StampOf(pid_file) != before; });
@@ -428,7 +437,7 @@ int LinuxService::LaunchPerUserBin() {
 // with a space in its path still starts the client, and its path is passed
 // as the bytes it is, so that one that is not valid text does too.
 pid_t LinuxService::SpawnStartScript() {
-    const ustring start_script = per_user_install_path + "/package/start-stop";
+    const ustring start_script = StartScriptIn(per_user_install_path);
     char* argv[] = {const_cast<char*>(start_script.c_str()), const_cast<char*>("start"), nullptr};
     // A launcher started without HOME (a service, some cron jobs) found the
     // home in the password database: the client must use the same one.
@@ -483,8 +492,7 @@ void LinuxService::WaitForStartScript(pid_t pid, const std::function<bool()>& wr
             NLOG_WARNING(
                 "'%s' still runs after %d s, no "
                 "longer waiting for it\n",
-                (per_user_install_path + "/package/start-stop").c_str(),
-                start_script_wait_ms / 1000);
+                StartScriptIn(per_user_install_path).c_str(), start_script_wait_ms / 1000);
             break;
         }
         deadline.Pause(fd.get());

@@ -62,10 +62,7 @@ LinuxService::~LinuxService() {
     if (started_script_ > 0) waitpid(started_script_, nullptr, WNOHANG);
 }
 
-LinuxService& LinuxService::GetInstace() {
-    static LinuxService instance;
-    return instance;
-}
+// ---- The upgrade decision: is a new copy due, and may the package replace the old one. ----
 
 bool LinuxService::PerUserBinPathExist() {
     const ustring per_user_ui_bin = per_user_install_path + "/bin/nimbra-backup-ui";
@@ -139,61 +136,7 @@ int LinuxService::HandlePackageUpgrade() {
     return -1;
 }
 
-// A viewer or an editor opened on a file of the app folder, even on the
-// start script, is not the client: a script counts only when the process's
-// executable is the interpreter that the script's "#!" line names.
-bool LinuxService::IsUserClient(pid_t pid) const {
-    return CheckClient(pid, nullptr) == Check::kClient;
-}
-
-// Any read that failed on the way leaves the answer open unless a test
-// already matched: it is kUnknown, never "not the client".
-LinuxService::Check LinuxService::CheckClient(pid_t pid, std::string* why) const {
-    const std::string folder = RealPath(per_user_install_path.c_str());
-    if (folder.empty()) return Check::kNotClient;
-    const std::string proc = ProcFolderOf(pid);
-    Status failure;
-    const std::string exe = ExecutableOf(proc, &failure);
-    if (exe.empty()) {
-        if (IsClearlyOther(pid, proc)) return Check::kNotClient;
-    } else if (IsWithin(folder, exe)) {
-        return Check::kClient;
-    } else {
-        const std::string script = ScriptOf(proc, &failure);
-        if (!script.empty() && IsWithin(folder, script) && InterpreterOf(script, &failure) == exe)
-            return Check::kClient;
-        // A process that got the pid of a stale pid file started after it.
-        struct stat st;
-        const ustring pid_file = PidFileIn(GetUserNimbraInstallPath());
-        const int64_t started = StartTimeOf(proc, &failure);
-        if (stat(pid_file.c_str(), &st) != 0)
-            failure.Update(Status::Failed("stat " + std::string(pid_file.c_str()), errno));
-        else if (started >= 0 &&
-                 started <= Nanoseconds(st.st_mtim) + int64_t{kPidFileClockSlackMs} * 1000000 &&
-                 RunsFrom(proc, folder, &failure))
-            return Check::kClient;
-    }
-    if (failure.ok()) return Check::kNotClient;
-    if (why != nullptr) *why = failure.ToString();
-    return Check::kUnknown;
-}
-
-pid_t LinuxService::LiveClient(pid_t* named) const {
-    ustring value;
-    pid_t pid = 0;
-    if (ReadPidValue(PidFileIn(GetUserNimbraInstallPath()), &value, nullptr) != PidFileRead::kPid ||
-        !ParsePid(value, &pid))
-        pid = 0;
-    if (named != nullptr) *named = pid;
-    return pid > 0 && IsLiveClient(pid) ? pid : 0;
-}
-
-// Without /proc nothing tells the client from another process: a live pid
-// is taken for it, since this only tells whether the client came up and is
-// never a reason to signal anything.
-bool LinuxService::IsLiveClient(pid_t pid) const {
-    return kill(pid, 0) == 0 && (IsUserClient(pid) || access("/proc/self/stat", F_OK) != 0);
-}
+// ---- Stopping the running client through its pid file. ----
 
 // The pid file is input: after a crash or a reboot it may name a process
 // that is no longer the client, so the process is checked before each
@@ -326,82 +269,46 @@ void LinuxService::TerminateClient(pid_t pid) {
     }
 }
 
-// The script is spawned first and only then watched: the client never
-// waits for the launcher.
-bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
-    const ustring pid_file = PidFileIn(GetUserNimbraInstallPath());
-    const FileStamp before = StampOf(pid_file);
-    const pid_t script = SpawnStartScript();
-    if (script < 0) return false;
-    spawned();
-    bool running = true;
-    pid_t client = 0;
-    const std::string why = WatchTrial(
-        script, [&] { return StampOf(pid_file) != before; }, &running, &client);
-    if (why.empty()) {
-        if (client == 0)
-            NLOG_NOTE(
-                "no client of '%s' in the pid file "
-                "after %d ms and no sign of failure, taking it as slow\n",
-                per_user_install_path.c_str(), trial_window_ms);
-        // A script that still runs is waited for later, unless the client it
-        // runs is up already.
-        if (running && client == 0) {
-            started_script_ = script;
-            started_script_written_ = [pid_file, before] { return StampOf(pid_file) != before; };
-        }
-        trial_passed_ = true;
-        return true;
-    }
-    NLOG_ERROR("the client of '%s' did not come up: %s\n", per_user_install_path.c_str(),
-               why.c_str());
-    StopFailedStart(script, running);
-    return false;
+// A viewer or an editor opened on a file of the app folder, even on the
+// start script, is not the client: a script counts only when the process's
+// executable is the interpreter that the script's "#!" line names.
+bool LinuxService::IsUserClient(pid_t pid) const {
+    return CheckClient(pid, nullptr) == Check::kClient;
 }
 
-// The pid file may be caught between its truncation and its new content:
-// a client seen up has ended only when its own process has.
-std::string LinuxService::WatchTrial(pid_t script, const std::function<bool()>& written,
-                                     bool* running, pid_t* client) const {
-    const UniqueFd fd = OpenPidFd(script);
-    Deadline deadline(std::chrono::milliseconds(trial_window_ms), 1, 20);
-    std::string why;
-    bool pid_file = false;
-    while (why.empty()) {
-        int status = 0;
-        if (*running && waitpid(script, &status, WNOHANG) == script) {
-            *running = false;
-            if (!Succeeded(status)) why = ScriptEnd(status);
-        }
-        pid_t named = 0;
-        pid_file = written();
-        if (pid_file) LiveClient(&named);
-        const pid_t live = named > 0 && IsRunning(named) ? named : 0;
-        const bool seen_ended = *client > 0 && !IsRunning(*client);
-        if (live > 0)
-            *client = live;
-        else if (why.empty() && seen_ended)
-            why = "its process " + std::to_string(*client) + " ended";
-        const bool over = deadline.Passed();
-        if (why.empty() && over && pid_file && *client == 0)
-            why = named > 0 ? "the pid file names process " + std::to_string(named) +
-                                  ", which is not running"
-                            : "the pid file names no process";
-        if (over) break;
-        if (why.empty()) deadline.Pause(*running ? fd.get() : -1);
+// Any read that failed on the way leaves the answer open unless a test
+// already matched: it is kUnknown, never "not the client".
+LinuxService::Check LinuxService::CheckClient(pid_t pid, std::string* why) const {
+    const std::string folder = RealPath(per_user_install_path.c_str());
+    if (folder.empty()) return Check::kNotClient;
+    const std::string proc = ProcFolderOf(pid);
+    Status failure;
+    const std::string exe = ExecutableOf(proc, &failure);
+    if (exe.empty()) {
+        if (IsClearlyOther(pid, proc)) return Check::kNotClient;
+    } else if (IsWithin(folder, exe)) {
+        return Check::kClient;
+    } else {
+        const std::string script = ScriptOf(proc, &failure);
+        if (!script.empty() && IsWithin(folder, script) && InterpreterOf(script, &failure) == exe)
+            return Check::kClient;
+        // A process that got the pid of a stale pid file started after it.
+        struct stat st;
+        const ustring pid_file = PidFileIn(GetUserNimbraInstallPath());
+        const int64_t started = StartTimeOf(proc, &failure);
+        if (stat(pid_file.c_str(), &st) != 0)
+            failure.Update(Status::Failed("stat " + std::string(pid_file.c_str()), errno));
+        else if (started >= 0 &&
+                 started <= Nanoseconds(st.st_mtim) + int64_t{kPidFileClockSlackMs} * 1000000 &&
+                 RunsFrom(proc, folder, &failure))
+            return Check::kClient;
     }
-    if (!why.empty() && !pid_file) why += ", no pid file";
-    return why;
+    if (failure.ok()) return Check::kNotClient;
+    if (why != nullptr) *why = failure.ToString();
+    return Check::kUnknown;
 }
 
-void LinuxService::StopFailedStart(pid_t script, bool script_running) {
-    if (script_running) {
-        // Not yet reaped, so the pid is still the script's own.
-        kill(script, SIGKILL);
-        WaitForExit(script, std::chrono::seconds(5));
-    }
-    StopService();
-}
+// ---- Starting the client from its copy and waiting for the start script. ----
 
 void LinuxService::PostUpgrade() {
     if (started_script_ > 0) {
@@ -497,4 +404,107 @@ void LinuxService::WaitForStartScript(pid_t pid, const std::function<bool()>& wr
         }
         deadline.Pause(fd.get());
     }
+}
+
+pid_t LinuxService::LiveClient(pid_t* named) const {
+    ustring value;
+    pid_t pid = 0;
+    if (ReadPidValue(PidFileIn(GetUserNimbraInstallPath()), &value, nullptr) != PidFileRead::kPid ||
+        !ParsePid(value, &pid))
+        pid = 0;
+    if (named != nullptr) *named = pid;
+    return pid > 0 && IsLiveClient(pid) ? pid : 0;
+}
+
+// Without /proc nothing tells the client from another process: a live pid
+// is taken for it, since this only tells whether the client came up and is
+// never a reason to signal anything.
+bool LinuxService::IsLiveClient(pid_t pid) const {
+    return kill(pid, 0) == 0 && (IsUserClient(pid) || access("/proc/self/stat", F_OK) != 0);
+}
+
+// ---- The trial of a new copy: its client must come up. ----
+
+// The script is spawned first and only then watched: the client never
+// waits for the launcher.
+bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
+    const ustring pid_file = PidFileIn(GetUserNimbraInstallPath());
+    const FileStamp before = StampOf(pid_file);
+    const pid_t script = SpawnStartScript();
+    if (script < 0) return false;
+    spawned();
+    bool running = true;
+    pid_t client = 0;
+    const std::string why = WatchTrial(
+        script, [&] { return StampOf(pid_file) != before; }, &running, &client);
+    if (why.empty()) {
+        if (client == 0)
+            NLOG_NOTE(
+                "no client of '%s' in the pid file "
+                "after %d ms and no sign of failure, taking it as slow\n",
+                per_user_install_path.c_str(), trial_window_ms);
+        // A script that still runs is waited for later, unless the client it
+        // runs is up already.
+        if (running && client == 0) {
+            started_script_ = script;
+            started_script_written_ = [pid_file, before] { return StampOf(pid_file) != before; };
+        }
+        trial_passed_ = true;
+        return true;
+    }
+    NLOG_ERROR("the client of '%s' did not come up: %s\n", per_user_install_path.c_str(),
+               why.c_str());
+    StopFailedStart(script, running);
+    return false;
+}
+
+// The pid file may be caught between its truncation and its new content:
+// a client seen up has ended only when its own process has.
+std::string LinuxService::WatchTrial(pid_t script, const std::function<bool()>& written,
+                                     bool* running, pid_t* client) const {
+    const UniqueFd fd = OpenPidFd(script);
+    Deadline deadline(std::chrono::milliseconds(trial_window_ms), 1, 20);
+    std::string why;
+    bool pid_file = false;
+    while (why.empty()) {
+        int status = 0;
+        if (*running && waitpid(script, &status, WNOHANG) == script) {
+            *running = false;
+            if (!Succeeded(status)) why = ScriptEnd(status);
+        }
+        pid_t named = 0;
+        pid_file = written();
+        if (pid_file) LiveClient(&named);
+        const pid_t live = named > 0 && IsRunning(named) ? named : 0;
+        const bool seen_ended = *client > 0 && !IsRunning(*client);
+        if (live > 0)
+            *client = live;
+        else if (why.empty() && seen_ended)
+            why = "its process " + std::to_string(*client) + " ended";
+        const bool over = deadline.Passed();
+        if (why.empty() && over && pid_file && *client == 0)
+            why = named > 0 ? "the pid file names process " + std::to_string(named) +
+                                  ", which is not running"
+                            : "the pid file names no process";
+        if (over) break;
+        if (why.empty()) deadline.Pause(*running ? fd.get() : -1);
+    }
+    if (!why.empty() && !pid_file) why += ", no pid file";
+    return why;
+}
+
+void LinuxService::StopFailedStart(pid_t script, bool script_running) {
+    if (script_running) {
+        // Not yet reaped, so the pid is still the script's own.
+        kill(script, SIGKILL);
+        WaitForExit(script, std::chrono::seconds(5));
+    }
+    StopService();
+}
+
+// ---- Not called by the launcher: kept as the documented interface. ----
+
+LinuxService& LinuxService::GetInstace() {
+    static LinuxService instance;
+    return instance;
 }

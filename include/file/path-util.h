@@ -4,6 +4,7 @@
 #ifndef NIMBRA_FILE_PATH_UTIL_H
 #define NIMBRA_FILE_PATH_UTIL_H
 
+#include <cstddef>
 #include <string>
 
 // The path with "." elements, repeated and trailing slashes removed and each
@@ -22,5 +23,20 @@ bool MakeFolders(const std::string& path);
 // path is no link, cannot be read, or its content does not fit PATH_MAX
 // (ENAMETOOLONG).
 std::string ReadLinkBytes(const std::string& path);
+
+// The canonical form of path (links, "." and ".." resolved), or empty with
+// errno set when it cannot be resolved.
+std::string RealPath(const std::string& path);
+
+// Whether path is folder or lies below it, by whole path components; never
+// for an empty folder.
+bool IsWithin(const std::string& folder, const std::string& path);
+
+// Up to limit bytes of the file at path into *head. The file is opened
+// without blocking and without following a link (a FIFO or a device in its
+// place must not hold the caller) and read only when it is a regular file;
+// false with errno set otherwise (EINVAL: not a regular file). *whole, if
+// not null, tells whether that was all of it.
+bool ReadHead(const std::string& path, size_t limit, std::string* head, bool* whole = nullptr);
 
 #endif  // NIMBRA_FILE_PATH_UTIL_H

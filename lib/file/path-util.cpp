@@ -1,11 +1,16 @@
 #include "file/path-util.h"
 
 #include <errno.h>
+#include <fcntl.h>
 #include <limits.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <vector>
+
+#include "file/unique-fd.h"
 
 namespace {
 
@@ -65,4 +70,45 @@ std::string ReadLinkBytes(const std::string& path) {
         return std::string();
     }
     return std::string(buf, static_cast<size_t>(n));
+}
+
+std::string RealPath(const std::string& path) {
+    char* r = realpath(path.c_str(), nullptr);
+    if (r == nullptr) return std::string();
+    std::string s(r);
+    free(r);
+    return s;
+}
+
+bool IsWithin(const std::string& folder, const std::string& path) {
+    if (folder.empty() || path.compare(0, folder.size(), folder) != 0) return false;
+    return path.size() == folder.size() || folder.back() == '/' || path[folder.size()] == '/';
+}
+
+bool ReadHead(const std::string& path, size_t limit, std::string* head, bool* whole) {
+    UniqueFd fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd.ok()) return false;
+    struct stat st;
+    bool ok = fstat(fd.get(), &st) == 0;
+    if (ok && !S_ISREG(st.st_mode)) {
+        ok = false;
+        errno = EINVAL;
+    }
+    head->clear();
+    while (ok && head->size() <= limit) {
+        char buf[4096];
+        const ssize_t n = read(fd.get(), buf, std::min(sizeof(buf), limit + 1 - head->size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        head->append(buf, static_cast<size_t>(n));
+    }
+    const int err = errno;  // what failed, for the caller
+    fd.reset();
+    errno = err;
+    if (whole != nullptr) *whole = head->size() <= limit;
+    if (head->size() > limit) head->resize(limit);
+    return ok;
 }

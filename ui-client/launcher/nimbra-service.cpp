@@ -26,6 +26,7 @@
 #include "file/file-op.h"
 #include "file/path-util.h"
 #include "log.h"
+#include "process/process-info.h"
 #include "tree-removal.h"
 
 namespace {
@@ -825,16 +826,6 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest) {
         [this](const ustring& from, const ustring& to) { return FSCopyPath(from, to); });
     FSCloseDir(handle);
     return result;
-}
-
-std::string ExecutableOfProcess(const std::string& proc_exe) {
-    std::string exe = ReadLinkBytes(proc_exe);
-    if (exe.empty()) return std::string();
-    static const std::string kDeleted = " (deleted)";
-    if (exe.size() > kDeleted.size() &&
-        exe.compare(exe.size() - kDeleted.size(), kDeleted.size(), kDeleted) == 0)
-        exe.resize(exe.size() - kDeleted.size());
-    return exe;
 }
 
 int BuildNumber(const ustring& text) {

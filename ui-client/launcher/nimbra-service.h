@@ -148,11 +148,6 @@ protected:
 // sign, digits up to the first other byte, none gives 0), kept within int.
 int BuildNumber(const ustring& text);
 
-// The executable that a /proc link such as "/proc/self/exe" names, as bytes,
-// without the " (deleted)" the kernel adds for one replaced or removed since
-// it started; empty when the link can't be read.
-std::string ExecutableOfProcess(const std::string& proc_exe);
-
 // Number of backup names a preparation tries: "_tmp", then "_tmp1" to "_tmp9".
 const int MAX_RENAME_COUNT = 10;
 

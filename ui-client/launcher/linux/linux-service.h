@@ -16,51 +16,25 @@ public:
     LinuxService();
     ~LinuxService() override;
 
+    void PreUpgrade() override;
+    void LoadTargetVerInfo();
+    void LoadSourceVerInfo();
+    // Target build strictly greater than the source build, no executable,
+    // or an earlier preparation left unfinished.
+    bool IsNeedUpgrade() override;
+    bool PerUserBinPathExist();
+    // ValidatePackage(), then stops an installed client, then
+    // PrepareUserEnv(). 0 or -1; a package that fails the validation leaves
+    // the client running and its copy untouched. After an unfinished
+    // preparation the client is stopped first, before its copy is recovered.
+    int HandlePackageUpgrade() override;
+
     // SIGTERM, probes for up to five seconds (often at first), then SIGKILL. Only a process
     // that IsUserClient() recognises is ever signalled; a pid file naming
     // anything else (a stale pid, 0, a negative id) is logged and left. The
     // pid file is read only when it is a regular file (not a link) of at
     // most 4 KiB, without blocking; anything else names no process.
     void StopService() override;
-    // ValidatePackage(), then stops an installed client, then
-    // PrepareUserEnv(). 0 or -1; a package that fails the validation leaves
-    // the client running and its copy untouched. After an unfinished
-    // preparation the client is stopped first, before its copy is recovered.
-    int HandlePackageUpgrade() override;
-    // Waits for the start script that StartCheckedCopy ran, if it did;
-    // otherwise runs it and waits for it when the app folder holds a whole
-    // copy (HasWholeCopy), or logs that it does not. Nothing is started
-    // again from a first installation whose client just failed to come up.
-    void PostUpgrade() override;
-    // Runs the start script, then watches for trial_window_ms: the client
-    // came up when the pid file, written since, names a running process
-    // (not a zombie; written since, it names what the new copy started). A sign of failure ends the
-    // trial at once: the script ends with a non-zero status or by a signal, or the client seen up
-    // ends. At the end of the window a pid file written meanwhile must name a live client; with no
-    // pid file yet and no other sign, the client counts as slow, not failed. On failure the script,
-    // if still running, and the client are stopped, and the reason is logged as an error.
-    bool StartCheckedCopy(const std::function<void()>& spawned) override;
-    void PreUpgrade() override;
-    // Target build strictly greater than the source build, no executable,
-    // or an earlier preparation left unfinished.
-    bool IsNeedUpgrade() override;
-
-    bool PerUserBinPathExist();
-    // Runs the start script with the single argument "start" and waits for
-    // it, start_script_wait_ms at most (then it is left running); always 0.
-    int LaunchPerUserBin();
-    // Runs the start script with the single argument "start". Its pid, or
-    // -1 (logged).
-    pid_t SpawnStartScript();
-    // Waits for the start script pid to end, or, once written() tells that
-    // the pid file was written since the script was spawned, for the pid
-    // file to name a live client (the script may run it in the foreground),
-    // for start_script_wait_ms at most (then it is left running, and that is
-    // logged). A script that ends with a failure is logged.
-    void WaitForStartScript(pid_t pid, const std::function<bool()>& written);
-    void LoadTargetVerInfo();
-    void LoadSourceVerInfo();
-
     // Whether pid runs the user's client (links resolved throughout):
     // - its executable lies inside the app folder; or
     // - it runs a script inside the app folder and its executable is the
@@ -76,6 +50,33 @@ public:
     // that file names; one that was running before could not have that pid.
     bool IsUserClient(pid_t pid) const;
     static constexpr int kPidFileClockSlackMs = 50;
+
+    // Waits for the start script that StartCheckedCopy ran, if it did;
+    // otherwise runs it and waits for it when the app folder holds a whole
+    // copy (HasWholeCopy), or logs that it does not. Nothing is started
+    // again from a first installation whose client just failed to come up.
+    void PostUpgrade() override;
+    // Runs the start script with the single argument "start" and waits for
+    // it, start_script_wait_ms at most (then it is left running); always 0.
+    int LaunchPerUserBin();
+    // Runs the start script with the single argument "start". Its pid, or
+    // -1 (logged).
+    pid_t SpawnStartScript();
+    // Waits for the start script pid to end, or, once written() tells that
+    // the pid file was written since the script was spawned, for the pid
+    // file to name a live client (the script may run it in the foreground),
+    // for start_script_wait_ms at most (then it is left running, and that is
+    // logged). A script that ends with a failure is logged.
+    void WaitForStartScript(pid_t pid, const std::function<bool()>& written);
+
+    // Runs the start script, then watches for trial_window_ms: the client
+    // came up when the pid file, written since, names a running process
+    // (not a zombie; written since, it names what the new copy started). A sign of failure ends the
+    // trial at once: the script ends with a non-zero status or by a signal, or the client seen up
+    // ends. At the end of the window a pid file written meanwhile must name a live client; with no
+    // pid file yet and no other sign, the client counts as slow, not failed. On failure the script,
+    // if still running, and the client are stopped, and the reason is logged as an error.
+    bool StartCheckedCopy(const std::function<void()>& spawned) override;
 
     // ---- Not called by the launcher: kept as the documented interface. ----
     static LinuxService& GetInstace();

@@ -564,26 +564,34 @@ bool hasFilePermission(const ustring& path, int flag) {
     return !isFileLocked(path, flag);
 }
 
-bool isMountPoint(const ustring& path) {
+namespace {
+
+// The type number of the file system holding path; false, logged in the
+// name of caller, when statfs fails. f_type is a signed word; the CIFS
+// number only fits as unsigned.
+bool FileSystemType(const ustring& path, const char* caller, uint32_t* type) {
     struct statfs st;
     if (statfs(path.c_str(), &st) != 0) {
-        NLOG_ERROR("isMountPoint: Failed to get file system info '%s'. %s\n", path.c_str(),
+        NLOG_ERROR("%s: Failed to get file system info '%s'. %s\n", caller, path.c_str(),
                    strerror(errno));
         return false;
     }
-    // f_type is a signed word; the CIFS number only fits as unsigned.
-    const uint32_t type = static_cast<uint32_t>(st.f_type);
+    *type = static_cast<uint32_t>(st.f_type);
+    return true;
+}
+
+}  // namespace
+
+bool isMountPoint(const ustring& path) {
+    uint32_t type = 0;
+    if (!FileSystemType(path, "isMountPoint", &type)) return false;
     return type == kNfsMagic || type == kCifsMagic;
 }
 
 bool IsMSDOS(const ustring& path) {
-    struct statfs st;
-    if (statfs(path.c_str(), &st) != 0) {
-        NLOG_ERROR("IsSupportLargeFile: Failed to get file system info '%s'. %s\n", path.c_str(),
-                   strerror(errno));
-        return false;
-    }
-    if (static_cast<uint32_t>(st.f_type) != kMsdosMagic) return false;
+    uint32_t type = 0;
+    if (!FileSystemType(path, "IsSupportLargeFile", &type)) return false;
+    if (type != kMsdosMagic) return false;
     NLOG_WARNING("Detect a MSDOS platform for path '%s'.\n", path.c_str());
     return true;
 }

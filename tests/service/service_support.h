@@ -15,14 +15,14 @@
 
 namespace service_test {
 
+using nimbra_test::Exists;
 using nimbra_test::Package;
+using nimbra_test::ReadFile;
 using nimbra_test::Tree;
 using nimbra_test::TreeOf;
+using nimbra_test::WriteFile;
 using nimbra_test::WritePackage;
 using nimbra_test::WriteTree;
-using nimbra_test::Exists;
-using nimbra_test::ReadFile;
-using nimbra_test::WriteFile;
 
 // INFO of the given build, a client executable and start script, and
 // `fillers` data files. The start script appends its arguments, one per

@@ -98,9 +98,12 @@ private:
 // kLogComponent (the component whose threshold applies) and kLogSource (the
 // name its records carry, the source file's path without extension). fmt is
 // the text after the prefix, newline included. errno is kept, so a caller may
-// log a failure and then report its errno.
-#define NIMBRA_LOG(level, tag, fmt, ...)                                                 \
-    Logger::LogMsg(level, kLogComponent, "[" tag "] %s(%d): " fmt, kLogSource, __LINE__, \
+// log a failure and then report its errno. NIMBRA_LOG_PREFIX is the prefix's
+// format, which takes kLogSource and the line; a record sent elsewhere uses it
+// too.
+#define NIMBRA_LOG_PREFIX(tag) "[" tag "] %s(%d): "
+#define NIMBRA_LOG(level, tag, fmt, ...)                                                   \
+    Logger::LogMsg(level, kLogComponent, NIMBRA_LOG_PREFIX(tag) fmt, kLogSource, __LINE__, \
                    ##__VA_ARGS__)
 #define NLOG_ERROR(...) NIMBRA_LOG(Logger::L_ERR, "ERROR", __VA_ARGS__)
 #define NLOG_WARNING(...) NIMBRA_LOG(Logger::L_WARNING, "WARNING", __VA_ARGS__)

@@ -3,7 +3,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QLocale>
-#include <QMap>
 
 namespace {
 
@@ -14,6 +13,33 @@ const int kLineLocaleFirst = 64;
 const int kLineLocaleSecond = 80;
 const int kLineResult = 138;
 const int kLineInstalled = 161;
+
+// The three-letter code of the lower-case locale name, whose language part
+// (before any '_') is language; English for a language without one.
+QString LanguageCodeOf(const QString& locale, const QString& language) {
+    // Chinese script and European Portuguese depend on the territory, so they
+    // are decided on the whole name before the language part is looked at.
+    if (locale == QLatin1String("zh_tw") || locale == QLatin1String("zh_hk") ||
+        locale == QLatin1String("zh_mo")) {
+        return QStringLiteral("cht");
+    }
+    if (locale == QLatin1String("pt") || locale == QLatin1String("pt_pt")) {
+        return QStringLiteral("ptg");
+    }
+    static const struct {
+        const char* language;
+        const char* code;
+    } kCodes[] = {
+        {"en", "enu"}, {"zh", "chs"}, {"ja", "jpn"}, {"de", "deu"}, {"ko", "krn"},
+        {"fr", "fra"}, {"it", "ita"}, {"es", "esn"}, {"pt", "ptb"}, {"ru", "rus"},
+        {"da", "dan"}, {"no", "nor"}, {"nb", "nor"}, {"nn", "nor"}, {"sv", "sve"},
+        {"nl", "nld"}, {"pl", "plk"}, {"hu", "hun"}, {"tr", "trk"}, {"cs", "csy"},
+    };
+    for (const auto& c : kCodes) {
+        if (language == QLatin1String(c.language)) return QLatin1String(c.code);
+    }
+    return QStringLiteral("enu");
+}
 
 }  // namespace
 
@@ -39,42 +65,7 @@ QString TeskLocale::getDefaultLanguage(const QString& localeName) {
     const int underscore = qstrDef.indexOf(QLatin1Char('_'));
     if (underscore >= 0) qstrDef.truncate(underscore);
 
-    QMap<QString, QString> byLanguage;
-    byLanguage.insert(QStringLiteral("en"), QStringLiteral("enu"));
-    byLanguage.insert(QStringLiteral("zh"), QStringLiteral("chs"));
-    byLanguage.insert(QStringLiteral("ja"), QStringLiteral("jpn"));
-    byLanguage.insert(QStringLiteral("de"), QStringLiteral("deu"));
-    byLanguage.insert(QStringLiteral("ko"), QStringLiteral("krn"));
-    byLanguage.insert(QStringLiteral("fr"), QStringLiteral("fra"));
-    byLanguage.insert(QStringLiteral("it"), QStringLiteral("ita"));
-    byLanguage.insert(QStringLiteral("es"), QStringLiteral("esn"));
-    byLanguage.insert(QStringLiteral("pt"), QStringLiteral("ptb"));
-    byLanguage.insert(QStringLiteral("ru"), QStringLiteral("rus"));
-    byLanguage.insert(QStringLiteral("da"), QStringLiteral("dan"));
-    byLanguage.insert(QStringLiteral("no"), QStringLiteral("nor"));
-    byLanguage.insert(QStringLiteral("nb"), QStringLiteral("nor"));
-    byLanguage.insert(QStringLiteral("nn"), QStringLiteral("nor"));
-    byLanguage.insert(QStringLiteral("sv"), QStringLiteral("sve"));
-    byLanguage.insert(QStringLiteral("nl"), QStringLiteral("nld"));
-    byLanguage.insert(QStringLiteral("pl"), QStringLiteral("plk"));
-    byLanguage.insert(QStringLiteral("hu"), QStringLiteral("hun"));
-    byLanguage.insert(QStringLiteral("tr"), QStringLiteral("trk"));
-    byLanguage.insert(QStringLiteral("cs"), QStringLiteral("csy"));
-
-    // Chinese script and European Portuguese depend on the territory, so they
-    // are decided on the whole name before the language part is looked at.
-    QString result;
-    if (qstrLocaleLower == QLatin1String("zh_tw") || qstrLocaleLower == QLatin1String("zh_hk") ||
-        qstrLocaleLower == QLatin1String("zh_mo")) {
-        result = QStringLiteral("cht");
-    }
-    if (qstrLocaleLower == QLatin1String("pt") || qstrLocaleLower == QLatin1String("pt_pt")) {
-        result = QStringLiteral("ptg");
-    }
-    if (result.isEmpty()) {
-        result = byLanguage.value(qstrDef, byLanguage.value(QStringLiteral("en")));
-    }
-
+    QString result = LanguageCodeOf(qstrLocaleLower, qstrDef);
     if (!isLanguageInstalled(result)) result = qstrLanguageFallSafe;
 
     qDebug("%s:%d %s=[%s\n] ", kSourcePath, kLineResult, "qPrintable(qstrDef)", qPrintable(result));

@@ -64,24 +64,30 @@ public:
     void swap(ustring& s);
 
     // UTF-8 edits (the UTF-16 cache is emptied).
-    ustring& append(const char* s);
-    ustring& append(const char* s, size_t len);
-    ustring& append(char c, size_t n);
+    ustring& append(const char* s) { return append_units(s, npos); }
+    ustring& append(const char* s, size_t len) { return append_units(s, len); }
+    ustring& append(char c, size_t n) { return fill_units(c, n); }
     ustring& append(const ustring& x, size_t pos, size_t len);
     ustring& append(const std::string& x, size_t pos, size_t len);
-    ustring& assign(const char* s);
-    ustring& assign(const char* s, size_t len);
-    ustring& assign(char c, size_t n);
+    ustring& assign(const char* s) { return assign_units(s, npos); }
+    ustring& assign(const char* s, size_t len) { return assign_units(s, len); }
+    ustring& assign(char c, size_t n) {
+        clear();
+        return fill_units(c, n);
+    }
     ustring& assign(const ustring& x, size_t pos, size_t len);
     ustring& assign(const std::string& x, size_t pos, size_t len);
 
     // UTF-16 edits (the UTF-8 form is rebuilt from the edited UTF-16 form).
-    ustring& append(const uchar16_t* s);
-    ustring& append(const uchar16_t* s, size_t len);
+    ustring& append(const uchar16_t* s) { return append_units(s, npos); }
+    ustring& append(const uchar16_t* s, size_t len) { return append_units(s, len); }
     ustring& append(uchar16_t c, size_t n);
-    ustring& assign(const uchar16_t* s);
-    ustring& assign(const uchar16_t* s, size_t len);
-    ustring& assign(uchar16_t c, size_t n);
+    ustring& assign(const uchar16_t* s) { return assign_units(s, npos); }
+    ustring& assign(const uchar16_t* s, size_t len) { return assign_units(s, len); }
+    ustring& assign(uchar16_t c, size_t n) {
+        clear();
+        return append(c, n);
+    }
 
     ustring& operator=(const char* s) { return assign(s); }
     ustring& operator=(char c) { return assign(c, 1); }
@@ -101,30 +107,19 @@ public:
     ustring substr(size_t start, size_t len) const;
 
     // Byte-wise searches on the UTF-8 form; npos when nothing matches.
-    size_t find(const char* s, size_t pos) const;
-    size_t find(char c, size_t pos) const;
-    size_t find(const ustring& s, size_t pos) const;
-    size_t find(const std::string& s, size_t pos) const;
-    size_t rfind(const char* s, size_t pos) const;
-    size_t rfind(char c, size_t pos) const;
-    size_t rfind(const ustring& s, size_t pos) const;
-    size_t rfind(const std::string& s, size_t pos) const;
-    size_t find_first_of(const char* s, size_t pos) const;
-    size_t find_first_of(char c, size_t pos) const;
-    size_t find_first_of(const ustring& s, size_t pos) const;
-    size_t find_first_of(const std::string& s, size_t pos) const;
-    size_t find_first_not_of(const char* s, size_t pos) const;
-    size_t find_first_not_of(char c, size_t pos) const;
-    size_t find_first_not_of(const ustring& s, size_t pos) const;
-    size_t find_first_not_of(const std::string& s, size_t pos) const;
-    size_t find_last_of(const char* s, size_t pos) const;
-    size_t find_last_of(char c, size_t pos) const;
-    size_t find_last_of(const ustring& s, size_t pos) const;
-    size_t find_last_of(const std::string& s, size_t pos) const;
-    size_t find_last_not_of(const char* s, size_t pos) const;
-    size_t find_last_not_of(char c, size_t pos) const;
-    size_t find_last_not_of(const ustring& s, size_t pos) const;
-    size_t find_last_not_of(const std::string& s, size_t pos) const;
+    // Each search takes its pattern or set in four forms.
+#define NIMBRA_USTRING_DECLARE_SEARCH(name)          \
+    size_t name(const char* s, size_t pos) const;    \
+    size_t name(char c, size_t pos) const;           \
+    size_t name(const ustring& s, size_t pos) const; \
+    size_t name(const std::string& s, size_t pos) const;
+    NIMBRA_USTRING_DECLARE_SEARCH(find)
+    NIMBRA_USTRING_DECLARE_SEARCH(rfind)
+    NIMBRA_USTRING_DECLARE_SEARCH(find_first_of)
+    NIMBRA_USTRING_DECLARE_SEARCH(find_first_not_of)
+    NIMBRA_USTRING_DECLARE_SEARCH(find_last_of)
+    NIMBRA_USTRING_DECLARE_SEARCH(find_last_not_of)
+#undef NIMBRA_USTRING_DECLARE_SEARCH
 
     // Remove bytes of the set from both ends, the front or the back.
     // Never reallocates; the cache is emptied only if a byte was removed.
@@ -153,6 +148,17 @@ public:
     static bool is_valid(const ustring& x);
 
 protected:
+    // The edits both forms share, on the form whose units are T; form<T>
+    // (ustring.cpp) names its buffer. Defined for char and uchar16_t.
+    template <typename T>
+    struct form;
+    template <typename T>
+    ustring& append_units(const T* s, size_t len);
+    template <typename T>
+    ustring& fill_units(T c, size_t n);
+    template <typename T>
+    ustring& assign_units(const T* s, size_t len);
+
     void init();
     void realloc_data(size_t len);
     void realloc_wdata(size_t len) const;

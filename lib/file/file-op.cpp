@@ -16,6 +16,7 @@
 #include <new>
 #include <string>
 
+#include "file/mkdir-p.h"
 #include "file/path-util.h"
 #include "file/unique-fd.h"
 #include "log.h"
@@ -197,59 +198,41 @@ bool IsFileExist(const ustring& path, bool /*do_case_check*/) {
     return GetFileInfo(path, info) == 0 && info.isExist;
 }
 
+namespace {
+
+// FSMKDirP's answer to a level that exists but is no folder: replaced when
+// forced, else a notice, and for the last level the call fails with EEXIST.
+InTheWay FSMKDirPInTheWay(const char* level, bool followed, bool force, bool last) {
+    if (!followed) {
+        errno = EEXIST;  // a link that cannot be followed is never replaced
+        return InTheWay::kFail;
+    }
+    if (force) return InTheWay::kReplace;
+    if (last) {
+        errno = EEXIST;
+        NLOG_INFO(
+            "FSMKDirP: path: %s is existing file or symbolic link pointed "
+            "to file\n",
+            level);
+        return InTheWay::kFail;
+    }
+    // The next level cannot be made below it; that failure ends the call.
+    NLOG_INFO("FSMKDirP: path: %s is symbolic link pointed to folder\n", level);
+    return InTheWay::kGoOn;
+}
+
+}  // namespace
+
 int FSMKDirP(const ustring& path, char** endptr, bool blForceCreate, unsigned int mode) {
     if (path.empty()) return -1;
-    const size_t len = path.length();
-    std::unique_ptr<char[]> buf(new (std::nothrow) char[len + 1]);
-    if (!buf) return -1;
-    memcpy(buf.get(), path.c_str(), len + 1);
-
     const bool exact_mode = mode != kDefaultMode;
-    const mode_t create_mode = exact_mode ? static_cast<mode_t>(mode) : 0777;
     UmaskZero umask_guard(exact_mode);
-
-    char* const text = buf.get();
-    size_t pos = text[0] == '/' ? 1 : 0;
-    size_t end = pos;
-    int result = 0;
-    for (;;) {
-        const char* slash = strchr(text + pos, '/');
-        end = slash != nullptr ? static_cast<size_t>(slash - text) : len;
-        const bool last = end == len || end + 1 == len;
-        const char saved = text[end];
-        text[end] = '\0';
-
-        struct stat st;
-        if (stat(text, &st) != 0) {
-            if (mkdir(text, create_mode) != 0) {
-                result = -1;
-                break;
-            }
-        } else if (S_ISDIR(st.st_mode)) {
-            // Already a directory, or a link to one.
-        } else if (blForceCreate) {
-            remove(text);
-            if (mkdir(text, create_mode) != 0) {
-                result = -1;
-                break;
-            }
-        } else if (last) {
-            errno = EEXIST;
-            NLOG_INFO(
-                "FSMKDirP: path: %s is existing file or symbolic link pointed "
-                "to file\n",
-                text);
-            result = -1;
-            break;
-        } else {
-            // The next component cannot be made below it; that failure ends
-            // the call.
-            NLOG_INFO("FSMKDirP: path: %s is symbolic link pointed to folder\n", text);
-        }
-        text[end] = saved;
-        if (last) break;
-        pos = end + 1;
-    }
+    const auto decide = [blForceCreate](const char* level, bool followed, bool last) {
+        return FSMKDirPInTheWay(level, followed, blForceCreate, last);
+    };
+    size_t end = 0;
+    const int result =
+        MkdirP(path.c_str(), exact_mode ? static_cast<mode_t>(mode) : 0777, decide, &end);
     if (endptr != nullptr) *endptr = const_cast<char*>(path.c_str()) + end;
     return result;
 }
@@ -581,26 +564,34 @@ bool hasFilePermission(const ustring& path, int flag) {
     return !isFileLocked(path, flag);
 }
 
-bool isMountPoint(const ustring& path) {
+namespace {
+
+// The type number of the file system holding path; false, logged in the
+// name of caller, when statfs fails. f_type is a signed word; the CIFS
+// number only fits as unsigned.
+bool FileSystemType(const ustring& path, const char* caller, uint32_t* type) {
     struct statfs st;
     if (statfs(path.c_str(), &st) != 0) {
-        NLOG_ERROR("isMountPoint: Failed to get file system info '%s'. %s\n", path.c_str(),
+        NLOG_ERROR("%s: Failed to get file system info '%s'. %s\n", caller, path.c_str(),
                    strerror(errno));
         return false;
     }
-    // f_type is a signed word; the CIFS number only fits as unsigned.
-    const uint32_t type = static_cast<uint32_t>(st.f_type);
+    *type = static_cast<uint32_t>(st.f_type);
+    return true;
+}
+
+}  // namespace
+
+bool isMountPoint(const ustring& path) {
+    uint32_t type = 0;
+    if (!FileSystemType(path, "isMountPoint", &type)) return false;
     return type == kNfsMagic || type == kCifsMagic;
 }
 
 bool IsMSDOS(const ustring& path) {
-    struct statfs st;
-    if (statfs(path.c_str(), &st) != 0) {
-        NLOG_ERROR("IsSupportLargeFile: Failed to get file system info '%s'. %s\n", path.c_str(),
-                   strerror(errno));
-        return false;
-    }
-    if (static_cast<uint32_t>(st.f_type) != kMsdosMagic) return false;
+    uint32_t type = 0;
+    if (!FileSystemType(path, "IsSupportLargeFile", &type)) return false;
+    if (type != kMsdosMagic) return false;
     NLOG_WARNING("Detect a MSDOS platform for path '%s'.\n", path.c_str());
     return true;
 }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "file/mkdir-p.h"
 #include "file/unique-fd.h"
 
 namespace {
@@ -50,15 +51,14 @@ std::string CleanPath(const std::string& path) {
 }
 
 bool MakeFolders(const std::string& path) {
-    for (size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
-        if (mkdir(path.substr(0, at).c_str(), 0777) != 0 && errno != EEXIST) return false;
-        if (at == std::string::npos) break;
-    }
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0) return false;
-    if (S_ISDIR(st.st_mode)) return true;
-    errno = ENOTDIR;
-    return false;
+    // Levels above the last that are no folder are left to fail the mkdir
+    // below them; the last one must be a folder.
+    const auto decide = [](const char*, bool followed, bool last) {
+        if (!last) return InTheWay::kGoOn;
+        if (followed) errno = ENOTDIR;
+        return InTheWay::kFail;
+    };
+    return MkdirP(path, 0777, decide, nullptr) == 0;
 }
 
 std::string ReadLinkBytes(const std::string& path) {

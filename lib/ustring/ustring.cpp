@@ -81,6 +81,21 @@ void warn(const char* prefix, UErrorCode status, int line) {
     std::fflush(stderr);
 }
 
+// Ends an ICU conversion into buf: true with its length len set in *buf_len
+// and the terminator written, or false when ICU failed (reported, with the
+// line of the conversion).
+template <typename T>
+bool conversion_done(UErrorCode status, const char* prefix, int line, int32_t len, T* buf,
+                     size_t* buf_len) {
+    if (U_FAILURE(status)) {
+        warn(prefix, status, line);
+        return false;
+    }
+    *buf_len = static_cast<size_t>(len);
+    buf[*buf_len] = 0;
+    return true;
+}
+
 // A byte sequence given as pointer and length: a search pattern or a set.
 struct Bytes {
     const char* p;
@@ -283,13 +298,11 @@ int ustring::convert_from_data() const {
     status = U_ZERO_ERROR;
     realloc_wdata(static_cast<size_t>(std::max<int32_t>(len, 0)) + 1);
     u_strFromUTF8(as_uchar(wdata), icu_capacity(wdata_cap), &len, data, -1, &status);
-    if (U_FAILURE(status)) {
-        warn("Warning: u_strFromUTF8: error code ", status, __LINE__);
+    if (!conversion_done(status, "Warning: u_strFromUTF8: error code ", __LINE__, len, wdata,
+                         &wdata_len)) {
         clear_wdata();
         return -1;
     }
-    wdata_len = static_cast<size_t>(len);
-    wdata[wdata_len] = 0;
     return 0;
 }
 
@@ -307,46 +320,114 @@ int ustring::convert_from_wdata() {
         throw;
     }
     u_strToUTF8(data, icu_capacity(data_cap), &len, as_uchar(wdata), -1, &status);
-    if (U_FAILURE(status)) {
-        warn("Warning: u_strToUTF8: error code ", status, __LINE__);
+    if (!conversion_done(status, "Warning: u_strToUTF8: error code ", __LINE__, len, data,
+                         &data_len)) {
         clear();
         return -1;
     }
-    data_len = static_cast<size_t>(len);
-    data[data_len] = 0;
     return 0;
 }
 
 // ---------------------------------------------------------------------------
-// UTF-8 edits
+// The edits both forms share. form<T> names the buffer of the form whose
+// units are T and what an edit of it needs before and after.
 
-ustring& ustring::append(const char* s) {
-    return append(s, npos);
-}
+template <>
+struct ustring::form<char> {
+    static char* buf(ustring& u) { return u.data; }
+    static size_t& len(ustring& u) { return u.data_len; }
+    static void reserve(ustring& u, size_t n) { u.realloc_data(n); }
+    static void prepare(ustring&) {}
+    // The cache no longer matches.
+    static void edited(ustring& u) { u.clear_wdata(); }
+    // After a move to the front the buffer is sized to the text again.
+    static void moved(ustring& u, size_t count) { u.realloc_data(count + 1); }
+};
 
-ustring& ustring::append(const char* s, size_t len) {
+template <>
+struct ustring::form<ustring::uchar16_t> {
+    static uchar16_t* buf(ustring& u) { return u.wdata; }
+    static size_t& len(ustring& u) { return u.wdata_len; }
+    static void reserve(ustring& u, size_t n) { u.realloc_wdata(n); }
+    // The edit applies to the whole text, so the cache must hold it.
+    static void prepare(ustring& u) {
+        if (u.wdata_len == 0 && u.data_len != 0) u.convert_from_data();
+    }
+    // The UTF-8 form is rebuilt from the edited one.
+    static void edited(ustring& u) { u.convert_from_wdata(); }
+    static void moved(ustring&, size_t) {}
+};
+
+template <typename T>
+ustring& ustring::append_units(const T* s, size_t len) {
+    using F = form<T>;
     s = or_empty(s);
-    // A source in our own buffer moves with it when the buffer is resized.
-    const bool own = points_into(s, data, data_len);
-    const size_t offset = own ? static_cast<size_t>(s - data) : 0;
+    // A source in our own buffer moves with it when the buffer is resized;
+    // one in our own (empty) cache means the text the cache is built from.
+    const bool own = points_into(s, F::buf(*this), F::len(*this));
+    const size_t offset = own ? static_cast<size_t>(s - F::buf(*this)) : 0;
+    F::prepare(*this);
+    if (own) s = F::buf(*this) + offset;
     const size_t count = bounded_len(s, len);
-    realloc_data(grown_size(data_len, count));
-    if (own) s = data + offset;
-    std::memmove(data + data_len, s, count);
-    data_len += count;
-    data[data_len] = 0;
-    clear_wdata();
+    F::reserve(*this, grown_size(F::len(*this), count));
+    if (own) s = F::buf(*this) + offset;
+    std::memmove(F::buf(*this) + F::len(*this), s, count * sizeof(T));
+    F::len(*this) += count;
+    F::buf(*this)[F::len(*this)] = 0;
+    F::edited(*this);
     return *this;
 }
 
-ustring& ustring::append(char c, size_t n) {
-    realloc_data(grown_size(data_len, n));
-    std::memset(data + data_len, c, n);
-    data_len += n;
-    data[data_len] = 0;
-    clear_wdata();
+template <typename T>
+ustring& ustring::fill_units(T c, size_t n) {
+    using F = form<T>;
+    F::prepare(*this);
+    F::reserve(*this, grown_size(F::len(*this), n));
+    std::fill_n(F::buf(*this) + F::len(*this), n, c);
+    F::len(*this) += n;
+    F::buf(*this)[F::len(*this)] = 0;
+    F::edited(*this);
     return *this;
 }
+
+template <typename T>
+ustring& ustring::assign_units(const T* s, size_t len) {
+    using F = form<T>;
+    s = or_empty(s);
+    if (!points_into(s, F::buf(*this), F::len(*this))) {
+        clear();
+        return append_units(s, len);
+    }
+    // The source is our own text: emptying first would destroy it.
+    const size_t offset = static_cast<size_t>(s - F::buf(*this));
+    if (offset == 0) {
+        if (len < F::len(*this)) {
+            F::reserve(*this, len + 1);  // keeps the first len units
+            F::len(*this) = len;
+            F::buf(*this)[len] = 0;
+            F::edited(*this);
+        }
+        return *this;
+    }
+    const size_t count = bounded_len(s, len);
+    std::memmove(F::buf(*this), s, count * sizeof(T));
+    F::len(*this) = count;
+    F::buf(*this)[count] = 0;
+    F::edited(*this);
+    F::moved(*this, count);
+    return *this;
+}
+
+// The inline edits of the header call these.
+template ustring& ustring::append_units(const char*, size_t);
+template ustring& ustring::append_units(const uchar16_t*, size_t);
+template ustring& ustring::fill_units(char, size_t);
+template ustring& ustring::fill_units(uchar16_t, size_t);
+template ustring& ustring::assign_units(const char*, size_t);
+template ustring& ustring::assign_units(const uchar16_t*, size_t);
+
+// ---------------------------------------------------------------------------
+// UTF-8 edits
 
 ustring& ustring::append(const ustring& x, size_t pos, size_t len) {
     if (pos > x.data_len) throw std::out_of_range("substr");
@@ -357,41 +438,6 @@ ustring& ustring::append(const ustring& x, size_t pos, size_t len) {
 ustring& ustring::append(const std::string& x, size_t pos, size_t len) {
     if (pos > x.size()) throw std::out_of_range("basic_string::substr");
     return append(x.data() + pos, std::min(len, x.size() - pos));
-}
-
-ustring& ustring::assign(const char* s) {
-    return assign(s, npos);
-}
-
-ustring& ustring::assign(const char* s, size_t len) {
-    s = or_empty(s);
-    if (!points_into(s, data, data_len)) {
-        clear();
-        return append(s, len);
-    }
-    // The source is our own text: emptying first would destroy it.
-    const size_t offset = static_cast<size_t>(s - data);
-    if (offset == 0) {
-        if (len < data_len) {
-            realloc_data(len + 1);  // keeps the first len bytes
-            data_len = len;
-            data[len] = 0;
-            clear_wdata();
-        }
-        return *this;
-    }
-    const size_t count = bounded_len(s, len);
-    std::memmove(data, s, count);
-    data_len = count;
-    data[count] = 0;
-    clear_wdata();
-    realloc_data(count + 1);
-    return *this;
-}
-
-ustring& ustring::assign(char c, size_t n) {
-    clear();
-    return append(c, n);
 }
 
 ustring& ustring::assign(const ustring& x, size_t pos, size_t len) {
@@ -412,72 +458,11 @@ ustring& ustring::assign(const std::string& x, size_t pos, size_t len) {
 // ---------------------------------------------------------------------------
 // UTF-16 edits
 
-ustring& ustring::append(const uchar16_t* s) {
-    return append(s, npos);
-}
-
-ustring& ustring::append(const uchar16_t* s, size_t len) {
-    s = or_empty(s);
-    const bool own = points_into(s, wdata, wdata_len);
-    const size_t offset = own ? static_cast<size_t>(s - wdata) : 0;
-    // The edit applies to the whole text, so the cache must hold it. A source
-    // in our own (empty) cache then means the text just built.
-    if (wdata_len == 0 && data_len != 0) convert_from_data();
-    if (own) s = wdata + offset;
-    const size_t count = bounded_len(s, len);
-    realloc_wdata(grown_size(wdata_len, count));
-    if (own) s = wdata + offset;
-    std::memmove(wdata + wdata_len, s, count * sizeof(uchar16_t));
-    wdata_len += count;
-    wdata[wdata_len] = 0;
-    convert_from_wdata();
-    return *this;
-}
-
 ustring& ustring::append(uchar16_t c, size_t n) {
     // A zero unit is the terminator of both forms: the UTF-8 form, rebuilt
     // from a NUL-terminated source, could never hold it or what follows it.
     if (c == 0) n = 0;
-    if (wdata_len == 0 && data_len != 0) convert_from_data();
-    realloc_wdata(grown_size(wdata_len, n));
-    std::fill_n(wdata + wdata_len, n, c);
-    wdata_len += n;
-    wdata[wdata_len] = 0;
-    convert_from_wdata();
-    return *this;
-}
-
-ustring& ustring::assign(const uchar16_t* s) {
-    return assign(s, npos);
-}
-
-ustring& ustring::assign(const uchar16_t* s, size_t len) {
-    s = or_empty(s);
-    if (!points_into(s, wdata, wdata_len)) {
-        clear();
-        return append(s, len);
-    }
-    const size_t offset = static_cast<size_t>(s - wdata);
-    if (offset == 0) {
-        if (len < wdata_len) {
-            realloc_wdata(len + 1);
-            wdata_len = len;
-            wdata[len] = 0;
-            convert_from_wdata();
-        }
-        return *this;
-    }
-    const size_t count = bounded_len(s, len);
-    std::memmove(wdata, s, count * sizeof(uchar16_t));
-    wdata_len = count;
-    wdata[count] = 0;
-    convert_from_wdata();
-    return *this;
-}
-
-ustring& ustring::assign(uchar16_t c, size_t n) {
-    clear();
-    return append(c, n);
+    return fill_units(c, n);
 }
 
 // ---------------------------------------------------------------------------

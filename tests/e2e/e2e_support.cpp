@@ -21,36 +21,26 @@ namespace fs = std::filesystem;
 namespace nimbra_e2e {
 
 Package SampleClient(int build, int fillers) {
-    Package e;
-    e.push_back({"INFO", nimbra_test::InfoText(build), 0644});
-    e.push_back({"bin/nimbra-backup-ui",
-                 "#!/bin/sh\n"
-                 "# Sample client: records its pid and runs until SIGTERM.\n"
-                 "dir=$(cd \"$(dirname \"$0\")/../..\" && pwd)\n"
-                 "echo \"pid=$$\" > \"$dir/ui.pid\"\n"
-                 "trap 'exit 0' TERM\n"
-                 "while :; do sleep 1 & wait $!; done\n",
-                 0755});
-    e.push_back({"package/start-stop",
-                 "#!/bin/sh\n"
-                 "app=$(cd \"$(dirname \"$0\")/..\" && pwd)\n"
-                 "[ \"$1\" = start ] || exit 0\n"
-                 "if [ -n \"$NIMBRA_TEST_HOLD\" ]; then\n"
-                 "  n=0; while [ ! -e \"$NIMBRA_TEST_HOLD\" ] && [ $n -lt 300 ]; do sleep 0.1; "
-                 "n=$((n+1)); done\n"
-                 "fi\n"
-                 "echo \"start $(grep build_version \"$app/INFO\")\" >> \"$app/../starts.log\"\n"
-                 "printf '%s' \"$HOME\" > \"$app/../client.home\"\n"
-                 "\"$app/bin/nimbra-backup-ui\" </dev/null >/dev/null 2>&1 &\n"
-                 "exit 0\n",
-                 0755});
-    for (int i = 0; i < fillers; ++i) {
-        char name[64];
-        snprintf(name, sizeof name, "share/data/file%05d.txt", i);
-        e.push_back(
-            {name, "build " + std::to_string(build) + " file " + std::to_string(i) + "\n", 0644});
-    }
-    return e;
+    return nimbra_test::ClientPackage(
+        build,
+        "#!/bin/sh\n"
+        "# Sample client: records its pid and runs until SIGTERM.\n"
+        "dir=$(cd \"$(dirname \"$0\")/../..\" && pwd)\n"
+        "echo \"pid=$$\" > \"$dir/ui.pid\"\n"
+        "trap 'exit 0' TERM\n"
+        "while :; do sleep 1 & wait $!; done\n",
+        "#!/bin/sh\n"
+        "app=$(cd \"$(dirname \"$0\")/..\" && pwd)\n"
+        "[ \"$1\" = start ] || exit 0\n"
+        "if [ -n \"$NIMBRA_TEST_HOLD\" ]; then\n"
+        "  n=0; while [ ! -e \"$NIMBRA_TEST_HOLD\" ] && [ $n -lt 300 ]; do sleep 0.1; "
+        "n=$((n+1)); done\n"
+        "fi\n"
+        "echo \"start $(grep build_version \"$app/INFO\")\" >> \"$app/../starts.log\"\n"
+        "printf '%s' \"$HOME\" > \"$app/../client.home\"\n"
+        "\"$app/bin/nimbra-backup-ui\" </dev/null >/dev/null 2>&1 &\n"
+        "exit 0\n",
+        fillers, "share/data/file%05d.txt");
 }
 
 namespace {

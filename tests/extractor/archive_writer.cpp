@@ -16,48 +16,48 @@ struct EntryFree {
     void operator()(archive_entry* e) const { archive_entry_free(e); }
 };
 
-int SetFormat(archive* a, ArchiveFormat format) {
-    switch (format) {
-        case ArchiveFormat::kTar:
-            // Plain ustar, so every small entry takes exactly two 512-byte
-            // records and tests can find a header by its offset.
-            return archive_write_set_format_ustar(a);
-        case ArchiveFormat::kTarGz:
-            if (archive_write_add_filter_gzip(a) != ARCHIVE_OK) return ARCHIVE_FATAL;
-            return archive_write_set_format_pax_restricted(a);
-        case ArchiveFormat::kTarXz:
-            if (archive_write_add_filter_xz(a) != ARCHIVE_OK) return ARCHIVE_FATAL;
-            return archive_write_set_format_pax_restricted(a);
-        case ArchiveFormat::kTarBz2:
-            if (archive_write_add_filter_bzip2(a) != ARCHIVE_OK) return ARCHIVE_FATAL;
-            return archive_write_set_format_gnutar(a);
-        case ArchiveFormat::kZip:
-            return archive_write_set_format_zip(a);
-        case ArchiveFormat::kCpioGz:
-            if (archive_write_add_filter_gzip(a) != ARCHIVE_OK) return ARCHIVE_FATAL;
-            return archive_write_set_format_cpio_newc(a);
+// How each format is written, and its short name.
+struct FormatInfo {
+    ArchiveFormat format;
+    const char* name;
+    int (*add_filter)(archive*);  // none for an uncompressed format
+    int (*set_format)(archive*);
+};
+
+const FormatInfo kFormats[] = {
+    // Plain ustar, so every small entry takes exactly two 512-byte records
+    // and tests can find a header by its offset.
+    {ArchiveFormat::kTar, "tar", nullptr, archive_write_set_format_ustar},
+    {ArchiveFormat::kTarGz, "tar_gz", archive_write_add_filter_gzip,
+     archive_write_set_format_pax_restricted},
+    {ArchiveFormat::kTarXz, "tar_xz", archive_write_add_filter_xz,
+     archive_write_set_format_pax_restricted},
+    {ArchiveFormat::kTarBz2, "gnutar_bz2", archive_write_add_filter_bzip2,
+     archive_write_set_format_gnutar},
+    {ArchiveFormat::kZip, "zip", nullptr, archive_write_set_format_zip},
+    {ArchiveFormat::kCpioGz, "cpio_gz", archive_write_add_filter_gzip,
+     archive_write_set_format_cpio_newc},
+};
+
+const FormatInfo* InfoOf(ArchiveFormat format) {
+    for (const FormatInfo& info : kFormats) {
+        if (info.format == format) return &info;
     }
-    return ARCHIVE_FATAL;
+    return nullptr;
+}
+
+int SetFormat(archive* a, ArchiveFormat format) {
+    const FormatInfo* info = InfoOf(format);
+    if (info == nullptr) return ARCHIVE_FATAL;
+    if (info->add_filter != nullptr && info->add_filter(a) != ARCHIVE_OK) return ARCHIVE_FATAL;
+    return info->set_format(a);
 }
 
 }  // namespace
 
 const char* FormatName(ArchiveFormat format) {
-    switch (format) {
-        case ArchiveFormat::kTar:
-            return "tar";
-        case ArchiveFormat::kTarGz:
-            return "tar_gz";
-        case ArchiveFormat::kTarXz:
-            return "tar_xz";
-        case ArchiveFormat::kTarBz2:
-            return "gnutar_bz2";
-        case ArchiveFormat::kZip:
-            return "zip";
-        case ArchiveFormat::kCpioGz:
-            return "cpio_gz";
-    }
-    return "unknown";
+    const FormatInfo* info = InfoOf(format);
+    return info != nullptr ? info->name : "unknown";
 }
 
 std::string WriteArchive(const std::string& file, ArchiveFormat format,

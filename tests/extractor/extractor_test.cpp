@@ -357,31 +357,25 @@ TEST(BoundedChildTest, EveryChildEndsWithinItsBounds) {
         int status;
         size_t reserved = 0;  // address space the parent holds during the run
     };
-    const auto ms = [](int n) { return std::chrono::milliseconds(n); };
+    const BoundedChild::Limits roomy{std::chrono::milliseconds(60000), 64 << 20};
     const Case cases[] = {
-        {"returns",
-         {ms(60000), 64 << 20},
+        {"returns", roomy,
          [](ChildChannel& c) {
-             c.Send('a', "one");
              c.Send('b', std::string(100000, 'x'));
              return 7;
          },
-         End::kExited,
-         7},
+         End::kExited, 7},
         {"never ends",
-         {ms(300), 64 << 20},
-         [](ChildChannel& c) {
-             c.Send('a', "one");
+         {std::chrono::milliseconds(300), 64 << 20},
+         [](ChildChannel&) {
              for (volatile int spin = 0;; spin = spin + 1) {
              }
              return 0;
          },
          End::kTimedOut,
          SIGKILL},
-        {"keeps allocating",
-         {ms(60000), 64 << 20},
-         [](ChildChannel& c) {
-             c.Send('a', "one");
+        {"keeps allocating", roomy,
+         [](ChildChannel&) {
              // Straight from the kernel, as the sanitizers' allocators can't
              // report their own failure once the address space is used up.
              for (;;) {
@@ -391,21 +385,16 @@ TEST(BoundedChildTest, EveryChildEndsWithinItsBounds) {
                  memset(p, 1, 1 << 20);
              }
          },
-         End::kExited,
-         3},
+         End::kExited, 3},
         // The ceiling comes on top of what the reader inherits, however much
         // address space the launcher has reserved.
-        {"maps memory below a parent that reserved 16 GiB",
-         {ms(60000), 64 << 20},
-         [](ChildChannel& c) {
-             c.Send('a', "one");
+        {"maps memory below a parent that reserved 16 GiB", roomy,
+         [](ChildChannel&) {
              void* p = mmap(nullptr, 32 << 20, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
                             -1, 0);
              return p == MAP_FAILED ? 3 : 0;
          },
-         End::kExited,
-         0,
-         size_t{16} << 30},
+         End::kExited, 0, size_t{16} << 30},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -415,7 +404,13 @@ TEST(BoundedChildTest, EveryChildEndsWithinItsBounds) {
                                                 MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
         ASSERT_NE(reserved, MAP_FAILED);
         BoundedChild child(c.limits);
-        End end = child.Run(c.body, [&](char kind, const std::string& payload) {
+        // Every child first sends a record, which must reach the parent
+        // however the child ends.
+        const auto body = [&c](ChildChannel& channel) {
+            channel.Send('a', "one");
+            return c.body(channel);
+        };
+        End end = child.Run(body, [&](char kind, const std::string& payload) {
             records.push_back(kind + payload.substr(0, 8) + std::to_string(payload.size()));
         });
         if (reserved != nullptr) munmap(reserved, c.reserved);

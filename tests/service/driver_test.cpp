@@ -16,9 +16,6 @@ extern char** environ;
 
 namespace fs = std::filesystem;
 using namespace service_test;
-using nimbra_test::Exists;
-using nimbra_test::ReadFile;
-using nimbra_test::WriteFile;
 
 namespace {
 

@@ -19,9 +19,6 @@
 
 namespace fs = std::filesystem;
 using namespace service_test;
-using nimbra_test::Exists;
-using nimbra_test::ReadFile;
-using nimbra_test::WriteFile;
 
 namespace {
 

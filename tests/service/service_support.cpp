@@ -21,18 +21,12 @@ namespace fs = std::filesystem;
 namespace service_test {
 
 Package SamplePackage(int build, int fillers) {
-    Package p;
-    p.push_back({"INFO", nimbra_test::InfoText(build), 0644});
-    p.push_back({"bin/nimbra-backup-ui", ClientScript(false), 0755});
-    p.push_back({"package/start-stop",
-                 "#!/bin/sh\n"
-                 "{ echo start-stop; for a in \"$@\"; do echo \"$a\"; done; } >> "
-                 "\"$HOME/.NimbraBackup/starts.log\"\n",
-                 0755});
-    for (int i = 0; i < fillers; ++i)
-        p.push_back({"share/data/file" + std::to_string(i) + ".txt",
-                     "build " + std::to_string(build) + " file " + std::to_string(i) + "\n", 0644});
-    return p;
+    return nimbra_test::ClientPackage(
+        build, ClientScript(false),
+        "#!/bin/sh\n"
+        "{ echo start-stop; for a in \"$@\"; do echo \"$a\"; done; } >> "
+        "\"$HOME/.NimbraBackup/starts.log\"\n",
+        fillers, "share/data/file%d.txt");
 }
 
 namespace {

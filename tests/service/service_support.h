@@ -15,9 +15,12 @@
 
 namespace service_test {
 
+using nimbra_test::Exists;
 using nimbra_test::Package;
+using nimbra_test::ReadFile;
 using nimbra_test::Tree;
 using nimbra_test::TreeOf;
+using nimbra_test::WriteFile;
 using nimbra_test::WritePackage;
 using nimbra_test::WriteTree;
 

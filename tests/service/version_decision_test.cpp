@@ -96,24 +96,25 @@ TEST_F(VersionTest, UpgradeDecision) {
     struct Case {
         const char* source;
         const char* target;
-        bool executable;  // the user's bin/nimbra-backup-ui is there
-        bool unfinished;  // an earlier preparation did not finish
         bool need;
-        const char* numbers;  // as logged
+        const char* numbers;      // as logged
+        bool executable = true;   // the user's bin/nimbra-backup-ui is there
+        bool unfinished = false;  // an earlier preparation did not finish
     } const cases[] = {
-        {"1200", "1201", true, false, true, "1200, target version = 1201"},
-        {"1201", "1201", true, false, false, "1201, target version = 1201"},
-        {"1300", "1201", true, false, false, "1300, target version = 1201"},
-        {"", "1201", true, false, true, "0, target version = 1201"},
-        {"1201", "", true, false, false, "1201, target version = 0"},
-        {"12a", "13", true, false, true, "12, target version = 13"},
-        {"12a", "12", true, false, false, "12, target version = 12"},
-        {"abc", "1", true, false, true, "0, target version = 1"},
-        {"abc", "", true, false, false, "0, target version = 0"},
-        {" +7", "7", true, false, false, "7, target version = 7"},
-        {"1201", "1201", false, false, true, "1201, target version = 1201"},
-        {"", "", false, false, true, "0, target version = 0"},
-        {"1201", "1201", true, true, true, "1201, target version = 1201"},
+        {"1200", "1201", true, "1200, target version = 1201"},
+        {"1201", "1201", false, "1201, target version = 1201"},
+        {"1300", "1201", false, "1300, target version = 1201"},
+        {"", "1201", true, "0, target version = 1201"},
+        {"1201", "", false, "1201, target version = 0"},
+        {"12a", "13", true, "12, target version = 13"},
+        {"12a", "12", false, "12, target version = 12"},
+        {"abc", "1", true, "0, target version = 1"},
+        {"abc", "", false, "0, target version = 0"},
+        {" +7", "7", false, "7, target version = 7"},
+        // Whatever the versions, a copy that is not whole is prepared again.
+        {"1201", "1201", true, "1201, target version = 1201", false},
+        {"", "", true, "0, target version = 0", false},
+        {"1201", "1201", true, "1201, target version = 1201", true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.source) + " -> " + c.target + (c.executable ? "" : ", no bin") +

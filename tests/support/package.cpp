@@ -4,6 +4,7 @@
 #include <archive_entry.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -16,6 +17,21 @@ namespace nimbra_test {
 std::string InfoText(int build) {
     return "[Version]\nmajor_version=3\nminor_version=1\nbuild_version=" + std::to_string(build) +
            "\nicon_overlay_version=7\n";
+}
+
+Package ClientPackage(int build, const std::string& client, const std::string& start_stop,
+                      int fillers, const char* filler_format) {
+    Package p;
+    p.push_back({"INFO", InfoText(build), 0644});
+    p.push_back({"bin/nimbra-backup-ui", client, 0755});
+    p.push_back({"package/start-stop", start_stop, 0755});
+    for (int i = 0; i < fillers; ++i) {
+        char name[64];
+        snprintf(name, sizeof name, filler_format, i);
+        p.push_back(
+            {name, "build " + std::to_string(build) + " file " + std::to_string(i) + "\n", 0644});
+    }
+    return p;
 }
 
 void WritePackage(const std::string& path, const Package& package, int damage_after) {

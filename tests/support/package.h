@@ -20,6 +20,12 @@ typedef std::vector<PackageEntry> Package;
 // "[Version]" INFO text of the given build (major 3, minor 1, icon overlay 7).
 std::string InfoText(int build);
 
+// A client package of the given build: INFO, bin/nimbra-backup-ui and
+// package/start-stop (both executable) with the given texts, and `fillers`
+// small data files named by filler_format (a printf format of the index).
+Package ClientPackage(int build, const std::string& client, const std::string& start_stop,
+                      int fillers, const char* filler_format);
+
 // Writes the package as a gzip-compressed tar, creating missing folders.
 // With damage_after >= 0 it is written uncompressed and the header of that
 // entry is overwritten with garbage, so reading fails after the entries

@@ -166,6 +166,15 @@ bool NamesTarget(const char* name) {
 void Report(ChildChannel& channel, Logger::Level level, const char* fmt, ...)
     __attribute__((format(printf, 3, 4)));
 
+// A record in the form the NLOG_ macros write ("[TAG] extractor(<line>): "
+// before fmt), from the given line.
+#define NIMBRA_REPORT_AT(channel, level, tag, line, fmt, ...) \
+    Report(channel, level, NIMBRA_LOG_PREFIX(tag) fmt, kLogSource, line, ##__VA_ARGS__)
+#define NREPORT_ERROR(channel, ...) \
+    NIMBRA_REPORT_AT(channel, Logger::L_ERR, "ERROR", __LINE__, __VA_ARGS__)
+#define NREPORT_WARNING(channel, ...) \
+    NIMBRA_REPORT_AT(channel, Logger::L_WARNING, "WARNING", __LINE__, __VA_ARGS__)
+
 void Report(ChildChannel& channel, Logger::Level level, const char* fmt, ...) {
     char text[ChildChannel::kMaxPayload];
     va_list args;
@@ -187,16 +196,13 @@ void NoteMemory(ChildChannel& channel, archive* a) {
 ArchiveReader OpenReader(ChildChannel& channel, const ustring& source) {
     ArchiveReader a(archive_read_new());
     if (!a) {
-        Report(channel, Logger::L_ERR, "[ERROR] extractor(%d): Allocate archive failed\n",
-               __LINE__);
+        NREPORT_ERROR(channel, "Allocate archive failed\n");
         return nullptr;
     }
     archive_read_support_filter_all(a.get());
     archive_read_support_format_all(a.get());
     if (archive_read_open_filename(a.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
-        Report(channel, Logger::L_ERR,
-               "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
-               ErrorText(a.get()));
+        NREPORT_ERROR(channel, "archive_read_open_filename failed: '%s'\n", ErrorText(a.get()));
         NoteMemory(channel, a.get());
         return nullptr;
     }
@@ -210,14 +216,11 @@ ArchiveReader OpenReader(ChildChannel& channel, const ustring& source) {
 int NextHeader(ChildChannel& channel, archive* a, archive_entry** entry) {
     const int r = archive_read_next_header(a, entry);
     if (r == ARCHIVE_WARN) {
-        Report(channel, Logger::L_WARNING,
-               "[WARNING] extractor(%d): archive_read_next_header: '%s'\n", __LINE__, ErrorText(a));
+        NREPORT_WARNING(channel, "archive_read_next_header: '%s'\n", ErrorText(a));
         return ARCHIVE_OK;
     }
     if (r != ARCHIVE_OK && r != ARCHIVE_EOF) {
-        Report(channel, Logger::L_ERR,
-               "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n", __LINE__,
-               ErrorText(a));
+        NREPORT_ERROR(channel, "archive_read_next_header failed: '%s'\n", ErrorText(a));
         NoteMemory(channel, a);
     }
     return r;
@@ -233,9 +236,7 @@ int64_t ReadThrough(ChildChannel& channel, archive* a) {
         const int r = archive_read_data_block(a, &buff, &len, &offset);
         if (r == ARCHIVE_EOF) return size;
         if (r != ARCHIVE_OK) {
-            Report(channel, Logger::L_ERR,
-                   "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n", __LINE__,
-                   ErrorText(a));
+            NREPORT_ERROR(channel, "archive_read_data_block failed: '%s'\n", ErrorText(a));
             NoteMemory(channel, a);
             return -1;
         }
@@ -292,17 +293,15 @@ public:
         archive_read_support_format_all(a.get());
         // Opened before the working folder moves: source may be relative.
         if (archive_read_open_filename(a.get(), source.c_str_utf8(), kBlockSize) != ARCHIVE_OK) {
-            Report(channel_, Logger::L_ERR,
-                   "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
-                   source.c_str_utf8(), ErrorText(a.get()));
+            NREPORT_ERROR(channel_, "Failed to read file '%s' ('%s')\n", source.c_str_utf8(),
+                          ErrorText(a.get()));
             NoteMemory(channel_, a.get());
             return 1;
         }
         WorkingFolder folder;
         if (!folder.Enter(target.c_str_utf8())) {
-            Report(channel_, Logger::L_ERR,
-                   "[ERROR] extractor(%d): cannot enter the target folder '%s': '%s'\n", __LINE__,
-                   target.c_str_utf8(), strerror(errno));
+            NREPORT_ERROR(channel_, "cannot enter the target folder '%s': '%s'\n",
+                          target.c_str_utf8(), strerror(errno));
             return 1;
         }
         // Made after the move and freed before the move back: the writer
@@ -322,23 +321,20 @@ public:
 
 private:
     int AllocationFailed(int line) {
-        Report(channel_, Logger::L_ERR, "[ERROR] extractor(%d): Allocate extractor failed\n", line);
+        NIMBRA_REPORT_AT(channel_, Logger::L_ERR, "ERROR", line, "Allocate extractor failed\n");
         return 1;
     }
 
     int WriteEntry(archive* a, archive* ext, archive_entry* entry) {
         const char* name = archive_entry_pathname(entry);
         if (name == nullptr) {
-            Report(channel_, Logger::L_ERR, "[ERROR] extractor(%d): archive_entry_pathname failed",
-                   __LINE__);
+            NREPORT_ERROR(channel_, "archive_entry_pathname failed");
             return 1;
         }
         if (NamesTarget(name)) {
             // The folder exists already; anything else would replace it.
             if (archive_entry_filetype(entry) == AE_IFDIR) return Done(entry);
-            Report(channel_, Logger::L_ERR,
-                   "[ERROR] extractor(%d): entry '%s' names the target folder itself\n", __LINE__,
-                   name);
+            NREPORT_ERROR(channel_, "entry '%s' names the target folder itself\n", name);
             return 1;
         }
         // An absolute name lands below the folder too, as a relative one:
@@ -352,27 +348,23 @@ private:
         // which is the folder being extracted.
         if (const char* hardlink = archive_entry_hardlink(entry)) {
             if (LeadsOut(hardlink)) {
-                Report(channel_, Logger::L_ERR,
-                       "[ERROR] extractor(%d): hard-link target '%s' leads out of the folder\n",
-                       __LINE__, hardlink);
+                NREPORT_ERROR(channel_, "hard-link target '%s' leads out of the folder\n",
+                              hardlink);
                 return 1;
             }
         }
         entry_start_ = archive_filter_bytes(a, 0);
         entry_size_ = std::max<int64_t>(archive_entry_size(entry), 0);
         if (archive_read_extract2(a, entry, ext) != ARCHIVE_OK) {
-            Report(channel_, Logger::L_ERR,
-                   "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
-                   ExtractErrorText(a, ext));
+            NREPORT_ERROR(channel_, "archive_read_extract2 failed: '%s'\n",
+                          ExtractErrorText(a, ext));
             NoteMemory(channel_, a);
             NoteMemory(channel_, ext);
             return SendWriteErrno(a, ext);
         }
         if (Done(entry) != 0) return 1;
         if (archive_write_finish_entry(ext) != ARCHIVE_OK) {
-            Report(channel_, Logger::L_ERR,
-                   "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n", __LINE__,
-                   ErrorText(ext));
+            NREPORT_ERROR(channel_, "archive_write_finish_entry failed: '%s'\n", ErrorText(ext));
             return SendWriteErrno(a, ext);
         }
         return 0;

@@ -13,14 +13,13 @@
 
 namespace {
 
-const char kComponent[] = "launcher_debug";
+const char kLogComponent[] = "launcher_debug";
+const char kLogSource[] = "qtsingleapplication";
 
-void Warn(int line, const ustring& path, const char* why) {
-    Logger::LogMsg(Logger::L_WARNING, kComponent,
-                   "[WARNING] qtsingleapplication(%d): cannot take the instance lock '%s' (%s), "
-                   "running as the only instance\n",
-                   line, path.c_str(), why);
-}
+// A macro, so that the record names the line of the failure.
+#define WARN_NO_LOCK(path, why)                                                             \
+    NLOG_WARNING("cannot take the instance lock '%s' (%s), running as the only instance\n", \
+                 (path).c_str(), why)
 
 }  // namespace
 
@@ -49,12 +48,12 @@ bool QtSingleApplication::isRunning() {
     // blocking: a FIFO put in its place must not hold the start.
     const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0) {
-        Warn(__LINE__, path, strerror(errno));
+        WARN_NO_LOCK(path, strerror(errno));
         return false;
     }
     struct stat st;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
-        Warn(__LINE__, path, "not a regular file of this user");
+        WARN_NO_LOCK(path, "not a regular file of this user");
         close(fd);
         return false;
     }
@@ -69,6 +68,6 @@ bool QtSingleApplication::isRunning() {
         m_running = true;
         return true;
     }
-    Warn(__LINE__, path, strerror(err));
+    WARN_NO_LOCK(path, strerror(err));
     return false;
 }

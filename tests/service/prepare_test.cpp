@@ -16,6 +16,7 @@
 #include "file/file-op.h"
 #include "linux/linux-service.h"
 #include "service/service_support.h"
+#include "upgrade/preparation-record.h"
 
 namespace fs = std::filesystem;
 using namespace service_test;

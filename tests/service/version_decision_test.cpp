@@ -12,6 +12,7 @@
 #include "linux/linux-service.h"
 #include "linux/package_info.h"
 #include "service/service_support.h"
+#include "upgrade/preparation-record.h"
 
 namespace fs = std::filesystem;
 using namespace service_test;

@@ -19,6 +19,7 @@
 #include "log.h"
 #include "tree-removal.h"
 #include "upgrade/copy-replacement.h"
+#include "upgrade/install-layout.h"
 #include "upgrade/preparation-record.h"
 #include "upgrade/version-file.h"
 
@@ -27,97 +28,56 @@ namespace {
 const char kLogComponent[] = "service_debug";
 const char kLogSource[] = "nimbra-service";
 
-std::string BytesOf(const char* s) {
-    return s != nullptr ? std::string(s) : std::string();
-}
-
-// The home folder of uid in the password database; empty when it has none.
-std::string PasswordHome(uid_t uid) {
-    long size = sysconf(_SC_GETPW_R_SIZE_MAX);
-    for (size = size > 0 ? size : 4096; size <= (1 << 20); size *= 2) {
-        std::vector<char> buf(static_cast<size_t>(size));
-        struct passwd pw, *found = nullptr;
-        const int r = getpwuid_r(uid, &pw, buf.data(), buf.size(), &found);
-        if (r == 0) return found != nullptr ? BytesOf(found->pw_dir) : std::string();
-        if (r != ERANGE) break;
-    }
-    return std::string();
+// The running program, from the kernel's record of it (links resolved), as
+// bytes; without /proc, as the toolkit names it.
+std::string RunningExecutable() {
+    std::string exe = ExecutableOfProcess("/proc/self/exe");
+    if (exe.empty()) exe = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    return exe;
 }
 
 }  // namespace
 
-Service::Service() : timeout(0) {}
+// The layout is taken once, for the whole run: every step of one upgrade
+// works on the same folders, even if HOME or a user's link changes meanwhile.
+Service::Service() : timeout(0), layout(CurrentLayout()) {}
 
 Service::~Service() {}
 
-// HOME as the bytes it holds, cleaned as the toolkit cleaned it. Unset or
-// empty, the toolkit would answer "/": the home of the real user id in the
-// password database is taken instead ("/" only when it has none).
-ustring Service::GetUserInstallPath() {
-    std::string home = BytesOf(getenv("HOME"));
-    if (home.empty()) home = PasswordHome(getuid());
-    if (home.empty()) home = "/";
-    return ustring(CleanPath(home));
+InstallLayout Service::CurrentLayout() {
+    return InstallLayout::Of(getenv("HOME"), RunningExecutable());
 }
 
-// The parent of the folder that holds the running executable, from the
-// kernel's record of it (links resolved), as bytes.
+ustring Service::GetUserInstallPath() {
+    return InstallLayout::HomeOf(getenv("HOME"));
+}
+
 ustring Service::GetRootNimbraInstallPath() {
-    std::string exe = ExecutableOfProcess("/proc/self/exe");
-    if (exe.empty()) exe = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-    return ustring(CleanPath(exe + "/../.."));
+    return InstallLayout::RootOf(RunningExecutable());
 }
 
 ustring Service::GetRootNimbraResourceInstallPath() {
-    return GetRootNimbraInstallPath() + "";
-}
-
-// The user folder, or the app folder, may be a symbolic link the user made
-// to keep the client on a roomier disk: the folder where it points is the
-// one used (backups, the record of a preparation and the free-space check
-// land there too). A link owned by anyone else is not followed. A link
-// that points nowhere yet names the folder it would point to.
-static ustring FollowUserLink(const ustring& path) {
-    struct stat st;
-    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode) || st.st_uid != geteuid())
-        return path;
-    if (char* real = realpath(path.c_str(), nullptr)) {
-        const ustring resolved(real);
-        free(real);
-        return resolved;
-    }
-    std::string target = ReadLinkBytes(path.c_str());
-    if (target.empty()) return path;
-    if (target[0] != '/') target = std::string(FSParentPath(path).c_str()) + "/" + target;
-    const std::string name = target.substr(target.rfind('/') + 1);
-    char* parent = realpath(target.substr(0, target.rfind('/')).c_str(), nullptr);
-    if (parent == nullptr || name.empty() || name == "." || name == "..") {
-        free(parent);
-        return path;
-    }
-    const ustring resolved(std::string(parent) + "/" + name);
-    free(parent);
-    return resolved;
+    return GetRootNimbraInstallPath();
 }
 
 ustring Service::GetUserNimbraInstallPath() {
-    return FollowUserLink(GetUserInstallPath() + "/" + ".NimbraBackup");
+    return InstallLayout::UserFolderOf(GetUserInstallPath());
 }
 
 ustring Service::GetUserNimbraAppInstallPath() {
-    return FollowUserLink(GetUserNimbraInstallPath() + "/" + "Nimbra.app");
+    return InstallLayout::AppFolderOf(GetUserNimbraInstallPath());
 }
 
 ustring Service::GetUserNimbraDataInstallPath() {
-    return GetUserNimbraInstallPath() + "/" + "data";
+    return InstallLayout::DataFolderOf(GetUserNimbraInstallPath());
 }
 
 ustring Service::GetRootNimbraPackagePath() {
-    return GetRootNimbraResourceInstallPath() + "/package/nimbra.hpk";
+    return InstallLayout::PackageOf(GetRootNimbraResourceInstallPath());
 }
 
 void Service::LoadSourceVersion() {
-    const ustring path = GetUserNimbraAppInstallPath() + "/" + "INFO";
+    const ustring path = layout.app_folder + "/" + "INFO";
     if (!IsFileExist(path, false)) {
         NLOG_INFO("source does not exist\n");
         return;
@@ -135,7 +95,7 @@ void Service::LoadSourceVersion() {
 // package might be older than the user's copy. The user's copy is started
 // as it is, and the user is told when it looks older than the machine's.
 void Service::LoadTargetVersion() {
-    const ustring path = GetRootNimbraResourceInstallPath() + "/" + "INFO";
+    const ustring path = layout.root + "/" + "INFO";
     if (const int err = ReadVersionFile(path, target_version)) {
         const bool missing = err == ENOENT;
         Logger::LogMsg(missing ? Logger::L_WARNING : Logger::L_ERR, kLogComponent,
@@ -156,14 +116,14 @@ void Service::LoadTargetVersion() {
 bool Service::IsNewerThanCopy(const ustring& path) const {
     struct stat machine, copy;
     if (stat(path.c_str(), &machine) != 0) return false;
-    if (stat((per_user_install_path + "/INFO").c_str(), &copy) != 0) return true;
+    if (stat((layout.app_folder + "/INFO").c_str(), &copy) != 0) return true;
     return machine.st_mtim.tv_sec > copy.st_mtim.tv_sec ||
            (machine.st_mtim.tv_sec == copy.st_mtim.tv_sec &&
             machine.st_mtim.tv_nsec > copy.st_mtim.tv_nsec);
 }
 
 bool Service::IsPreparationUnfinished() const {
-    const PreparationMarker marker(per_user_install_path);
+    const PreparationMarker marker(layout.app_folder);
     return marker.Exists() && !marker.IsUpgradeDone();
 }
 
@@ -171,7 +131,7 @@ bool Service::IsRetryDue() const {
     const int build = BuildNumber(target_version.build_version);
     int count = 0;
     time_t last = 0;
-    if (FailedStartRecord(per_user_install_path)
+    if (FailedStartRecord(layout.app_folder)
             .Allows(build, time(nullptr), retry_interval_s, &count, &last))
         return true;
     char when[32] = "";
@@ -187,7 +147,7 @@ bool Service::IsRetryDue() const {
 int Service::ValidatePackage() {
     package_summary.reset();
     last_failure = Failure::kOther;
-    const ustring src = GetRootNimbraPackagePath();
+    const ustring src = layout.package;
     // A FIFO or a device would block the reader or never end.
     struct stat st;
     if (stat(src.c_str(), &st) != 0 || access(src.c_str(), R_OK) != 0) {
@@ -200,7 +160,7 @@ int Service::ValidatePackage() {
     }
     Extractor extractor;
     extractor.SetSource(src);
-    extractor.SetTarget(per_user_install_path);
+    extractor.SetTarget(layout.app_folder);
     extractor.SetProgress(extract_progress);
     PackageSummary summary;
     if (extractor.Scan(&summary) != 0) return -1;
@@ -208,7 +168,7 @@ int Service::ValidatePackage() {
     // The old copy stays until the new one is whole: the new one must fit
     // beside it, in the folder that will hold it (with a linked app folder,
     // on the disk the link points to).
-    if (!FitsBeside(FSParentPath(per_user_install_path), summary)) {
+    if (!FitsBeside(FSParentPath(layout.app_folder), summary)) {
         last_failure = Failure::kNoSpace;
         return -1;
     }
@@ -223,7 +183,7 @@ int Service::ValidatePackage() {
 // new one is complete on disk.
 int Service::PrepareUserEnv() {
     if (RecoverUnfinishedPreparation() != 0) return -1;
-    const ustring app_dir = per_user_install_path;
+    const ustring app_dir = layout.app_folder;
     PreparationMarker marker(app_dir);
     int backup = -1;
     if (ReplaceCopy(app_dir, marker, &backup) != 0 || !TryNewCopy(app_dir, marker, backup))
@@ -254,8 +214,8 @@ bool Service::TryNewCopy(const ustring& app_dir, PreparationMarker& marker, int 
 }
 
 int Service::ExtractPackage() {
-    const ustring src = GetRootNimbraPackagePath();
-    const ustring dst = GetUserNimbraAppInstallPath();
+    const ustring src = layout.package;
+    const ustring dst = layout.app_folder;
     if (FSMKDir(dst, true) != 0) {
         NLOG_ERROR("failed to create folder: '%s'\n", dst.c_str());
         return -1;
@@ -291,32 +251,31 @@ bool Service::IsNewCopyWhole(const ustring& app_dir) const {
             info.c_str(), strerror(err));
         return false;
     }
-    const char* missing = nullptr;
+    std::string missing;
     if (copy.build_version.empty() ||
         BuildNumber(copy.build_version) < BuildNumber(target_version.build_version))
         missing = "INFO with the machine-wide build";
     else if (!IsExecutableInCopy(app_dir, "bin/nimbra-backup-ui"))
         missing = "executable bin/nimbra-backup-ui";
-    else if (!IsExecutableInCopy(app_dir, "package/start-stop"))
-        missing = "executable package/start-stop";
-    if (missing == nullptr) return true;
-    NLOG_ERROR("the extracted copy in '%s' has no %s\n", app_dir.c_str(), missing);
+    else if (!IsExecutableInCopy(app_dir, kStartScriptInCopy))
+        missing = std::string("executable ") + kStartScriptInCopy;
+    if (missing.empty()) return true;
+    NLOG_ERROR("the extracted copy in '%s' has no %s\n", app_dir.c_str(), missing.c_str());
     return false;
 }
 
 bool Service::HasWholeCopy() const {
-    return !IsPreparationUnfinished() &&
-           IsExecutableInCopy(per_user_install_path, "package/start-stop");
+    return !IsPreparationUnfinished() && IsExecutableInCopy(layout.app_folder, kStartScriptInCopy);
 }
 
 int Service::FinishRecordedUpgrade() {
-    PreparationMarker marker(per_user_install_path);
+    PreparationMarker marker(layout.app_folder);
     if (!marker.Exists() || !marker.IsUpgradeDone()) return 0;
-    return DropBackups(per_user_install_path, marker);
+    return DropBackups(layout.app_folder, marker);
 }
 
 void Service::RemoveAgedFolders() {
-    const ustring aged_app_dir = GetUserNimbraInstallPath() + "/app";
+    const ustring aged_app_dir = layout.user_folder + "/app";
     NLOG_INFO("removing aged app folder %s\n", aged_app_dir.c_str());
     RemoveTree(aged_app_dir);
     // A backup that a failing disk kept from being removed (or an unfinished
@@ -324,17 +283,17 @@ void Service::RemoveAgedFolders() {
     // preparation is recorded, a backup may be the user's whole copy.
     if (!IsPreparationUnfinished())
         for (int i = 0; i < MAX_RENAME_COUNT; ++i)
-            RemoveTree(GetAppBackupDir(per_user_install_path, i));
+            RemoveTree(GetAppBackupDir(layout.app_folder, i));
 }
 
 int Service::RecoverUnfinishedPreparation() {
-    PreparationMarker marker(per_user_install_path);
+    PreparationMarker marker(layout.app_folder);
     if (!marker.Exists()) return 0;
-    if (!marker.IsUpgradeDone() && RestoreWholeCopy(per_user_install_path, marker) != 0) return -1;
+    if (!marker.IsUpgradeDone() && RestoreWholeCopy(layout.app_folder, marker) != 0) return -1;
     // The app folder holds the last whole copy (or nothing): every backup
     // name is a leftover now. One that can't be removed is tried again at
     // the end of the upgrade and by later runs; it does not stop this one.
-    DropBackups(per_user_install_path, marker);
+    DropBackups(layout.app_folder, marker);
     return marker.Exists() && !marker.IsUpgradeDone() ? -1 : 0;
 }
 

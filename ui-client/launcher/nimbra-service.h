@@ -12,6 +12,7 @@
 #include <string>
 
 #include "extractor.h"
+#include "upgrade/install-layout.h"
 #include "upgrade/version-file.h"
 #include "ustring/ustring.h"
 
@@ -24,6 +25,9 @@ public:
 
     Service();
     virtual ~Service();
+    // per_user_install_path refers into the object itself.
+    Service(const Service&) = delete;
+    Service& operator=(const Service&) = delete;
 
     // Stops the user's running client.
     virtual void StopService() = 0;
@@ -95,6 +99,8 @@ public:
     // backups no unfinished preparation needs.
     void RemoveAgedFolders();
 
+    // The layout for the current HOME and executable.
+    static InstallLayout CurrentLayout();
     // Install locations; computed afresh on every call, no trailing slash.
     static ustring GetUserInstallPath();                // $HOME
     static ustring GetRootNimbraInstallPath();          // parent of the executable's folder
@@ -144,7 +150,11 @@ protected:
     int retry_interval_s = 24 * 3600;
     // What ValidatePackage's read found, once it passed.
     std::optional<PackageSummary> package_summary;
-    ustring per_user_install_path;
+    // Where this run's files lie, taken when the service is made.
+    InstallLayout layout;
+    // layout's app folder, under the name the platform side and the tests
+    // use; assigning it re-points the app folder of the whole procedure.
+    ustring& per_user_install_path = layout.app_folder;
     VersionInfo target_version;
     VersionInfo source_version;
 };

@@ -237,6 +237,31 @@ TEST_F(PrepareTest, AllTenBackupNamesTakenTouchesNothing) {
     EXPECT_EQ(Count(log(), "failed to backup app"), 11);
 }
 
+// A record that can't be written stops the preparation before anything is
+// moved or extracted, and the log names why, for an upgrade (the backup's
+// record) and a first installation (the extraction's).
+TEST_F(PrepareTest, RecordThatCannotBeWrittenTouchesNothing) {
+    for (const bool first_install : {false, true}) {
+        SCOPED_TRACE(first_install ? "first installation" : "upgrade");
+        fs::remove_all(app());
+        if (!first_install) WriteTree(app(), old_);
+        WriteFile(marker() + ".new/blocks", "a folder where the record is written");
+        PackageService s(good());
+        Mark();
+        EXPECT_EQ(s.PrepareUserEnv(), -1);
+        EXPECT_EQ(s.extractions, 0);
+        if (!first_install) {
+            EXPECT_EQ(Tree(app()), TreeOf(old_));
+        }
+        EXPECT_FALSE(Exists(first_install ? app() : backup(0)));
+        EXPECT_FALSE(Exists(marker()));
+        EXPECT_TRUE(InOrder(logSinceMark(), {"[ERROR] nimbra-service(%d): failed to record the "
+                                             "preparation in '" +
+                                             marker() + "': Is a directory"}));
+        fs::remove_all(marker() + ".new");
+    }
+}
+
 TEST_F(PrepareTest, DamagedArchiveRollsTheOldCopyBack) {
     WriteTree(app(), old_);
     PackageService s(damaged());

@@ -146,35 +146,36 @@ bool Service::IsRetryDue() const {
 
 int Service::ValidatePackage() {
     package_summary.reset();
-    last_failure = Failure::kOther;
-    const ustring src = layout.package;
+    PackageSummary summary;
+    last_failure = CheckPackage(&summary);
+    if (last_failure != Failure::kNone) return -1;
+    package_summary = summary;
+    return 0;
+}
+
+Service::Failure Service::CheckPackage(PackageSummary* summary) const {
+    const ustring& src = layout.package;
     // A FIFO or a device would block the reader or never end.
     struct stat st;
     if (stat(src.c_str(), &st) != 0 || access(src.c_str(), R_OK) != 0) {
         NLOG_ERROR("cannot read package '%s': %s\n", src.c_str(), strerror(errno));
-        return -1;
+        return Failure::kOther;
     }
     if (!S_ISREG(st.st_mode)) {
         NLOG_ERROR("package '%s' is not a regular file\n", src.c_str());
-        return -1;
+        return Failure::kOther;
     }
     Extractor extractor;
     extractor.SetSource(src);
     extractor.SetTarget(layout.app_folder);
     extractor.SetProgress(extract_progress);
-    PackageSummary summary;
-    if (extractor.Scan(&summary) != 0) return -1;
+    if (extractor.Scan(summary) != 0) return Failure::kOther;
 
     // The old copy stays until the new one is whole: the new one must fit
     // beside it, in the folder that will hold it (with a linked app folder,
     // on the disk the link points to).
-    if (!FitsBeside(FSParentPath(layout.app_folder), summary)) {
-        last_failure = Failure::kNoSpace;
-        return -1;
-    }
-    package_summary = summary;
-    last_failure = Failure::kNone;
-    return 0;
+    if (!FitsBeside(FSParentPath(layout.app_folder), *summary)) return Failure::kNoSpace;
+    return Failure::kNone;
 }
 
 // Every destructive step is announced in the PreparationMarker first, so that

@@ -132,6 +132,9 @@ protected:
     // script are executable regular files or links that lead to one inside
     // the copy (never out of it, never dangling). Logs what is missing.
     bool IsNewCopyWhole(const ustring& app_dir) const;
+    // ValidatePackage's checks: why the package can't replace the user's
+    // copy (logged), or kNone with *summary what its read found.
+    Failure CheckPackage(PackageSummary* summary) const;
     // Moves the whole copy in app_dir to a backup (*backup its number, -1
     // for none), extracts the package into app_dir and checks that the new
     // copy is whole; rolls back on failure. 0 or -1 (logged).

@@ -52,18 +52,25 @@ const int64_t kSpaceMargin = 16 << 20;
 
 // The free space and inodes of the file system that holds path, or of the
 // nearest folder above it that exists (the user folder may not exist yet).
-bool FreeSpace(const ustring& path, int64_t* bytes, int64_t* inodes, ustring* where) {
+Status FreeSpace(const ustring& path, int64_t* bytes, int64_t* inodes, ustring* where) {
     ustring p = path;
     struct statvfs st;
     while (statvfs(p.c_str(), &st) != 0) {
-        if (errno != ENOENT || p == ustring("/") || p.empty()) return false;
+        if (errno != ENOENT || p == ustring("/") || p.empty())
+            return Status::Failed(std::string("statvfs '") + p.c_str() + "'", errno);
         p = FSParentPath(p);
     }
     *bytes = static_cast<int64_t>(st.f_bavail) * static_cast<int64_t>(st.f_frsize);
     // Some file systems have no fixed number of inodes and report none.
     *inodes = st.f_files == 0 ? INT64_MAX : static_cast<int64_t>(st.f_favail);
     *where = p;
-    return true;
+    return Status();
+}
+
+// Logs that marker could not record a step, and why.
+void LogUnrecorded(const PreparationMarker& marker, const Status& why) {
+    NLOG_ERROR("failed to record the preparation in '%s': %s\n", marker.path().c_str(),
+               strerror(why.err()));
 }
 
 // Whether path is an executable regular file (not a link).
@@ -126,8 +133,10 @@ bool FitsBeside(const ustring& holder, const PackageSummary& summary) {
     int64_t bytes = 0;
     int64_t inodes = 0;
     ustring where;
-    if (!FreeSpace(holder, &bytes, &inodes, &where)) {
-        NLOG_WARNING("cannot tell the free space for '%s': %s\n", holder.c_str(), strerror(errno));
+    const Status measured = FreeSpace(holder, &bytes, &inodes, &where);
+    if (!measured.ok()) {
+        NLOG_WARNING("cannot tell the free space for '%s': %s\n", holder.c_str(),
+                     strerror(measured.err()));
         return true;
     }
     if (bytes >= needed && inodes >= summary.entries) return true;
@@ -177,11 +186,9 @@ int BackUpAppFolder(const ustring& app_dir, PreparationMarker& marker, int* back
     if (!IsFileExist(app_dir, false)) return 0;
     for (int rename_count = 0;;) {
         const ustring backup_dir = GetAppBackupDir(app_dir, rename_count);
-        if (marker.RecordWhole(rename_count) != 0) {
-            NLOG_ERROR(
-                "failed to record the preparation in '%s': "
-                "%s\n",
-                marker.path().c_str(), strerror(errno));
+        const Status recorded = marker.RecordWhole(rename_count);
+        if (!recorded.ok()) {
+            LogUnrecorded(marker, recorded);
             marker.Remove();  // the app folder is whole and in place
             return -1;
         }
@@ -211,7 +218,7 @@ int BackUpAppFolder(const ustring& app_dir, PreparationMarker& marker, int* back
 }
 
 int DropBackups(const ustring& app_dir, PreparationMarker& marker) {
-    if (!marker.IsUpgradeDone() && marker.RecordWhole(-1) != 0) {
+    if (!marker.IsUpgradeDone() && !marker.RecordWhole(-1).ok()) {
         NLOG_ERROR("failed to record the preparation in '%s'\n", marker.path().c_str());
         return -1;
     }
@@ -222,9 +229,9 @@ int DropBackups(const ustring& app_dir, PreparationMarker& marker) {
 }
 
 int RecordExtraction(const ustring& app_dir, PreparationMarker& marker, int backup) {
-    if (marker.RecordPartial(backup) == 0) return 0;
-    NLOG_ERROR("failed to record the preparation in '%s': %s\n", marker.path().c_str(),
-               strerror(errno));
+    const Status recorded = marker.RecordPartial(backup);
+    if (recorded.ok()) return 0;
+    LogUnrecorded(marker, recorded);
     if (backup < 0 || FSRename(GetAppBackupDir(app_dir, backup), app_dir, false) == 0)
         marker.Remove();
     return -1;
@@ -244,11 +251,13 @@ void RollBack(const ustring& app_dir, PreparationMarker& marker, int backup) {
 }
 
 void RemoveBackups(const ustring& app_dir, PreparationMarker& marker) {
-    if (SyncFolder(app_dir, syncfs) != 0 || marker.RecordWhole(-1) != 0) {
+    Status durable = SyncFolder(app_dir, syncfs);
+    if (durable.ok()) durable = marker.RecordWhole(-1);
+    if (!durable.ok()) {
         NLOG_ERROR(
             "failed to make '%s' durable, keeping the "
             "backup app: %s\n",
-            app_dir.c_str(), strerror(errno));
+            app_dir.c_str(), strerror(durable.err()));
         return;
     }
     NLOG_INFO("user installation is ready, removing backup app\n");
@@ -262,7 +271,7 @@ void GoBackAfterFailedStart(const ustring& app_dir, PreparationMarker& marker, i
         NLOG_ERROR(
             "the new client did not come up, and no old "
             "installation to rollback\n");
-        if (SyncFolder(app_dir, syncfs) == 0) DropBackups(app_dir, marker);
+        if (SyncFolder(app_dir, syncfs).ok()) DropBackups(app_dir, marker);
         return;
     }
     NLOG_ERROR(

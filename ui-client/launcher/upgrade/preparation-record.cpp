@@ -16,6 +16,10 @@ const char kLogComponent[] = "service_debug";
 // The records name the service, whatever file writes them.
 const char kLogSource[] = "nimbra-service";
 
+std::string Quoted(const ustring& path) {
+    return std::string("'") + path.c_str() + "'";
+}
+
 }  // namespace
 
 ustring GetAppBackupDir(const ustring& app_dir, int backup) {
@@ -34,12 +38,13 @@ ustring GetAppBackupDir(const ustring& app_dir, int backup) {
     return backup_dir;
 }
 
-int SyncFolder(const ustring& folder, int (*sync)(int)) {
+Status SyncFolder(const ustring& folder, int (*sync)(int)) {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return -1;
-    const int r = sync(fd);
+    if (fd < 0) return Status::Failed("open " + Quoted(folder), errno);
+    const Status result =
+        sync(fd) == 0 ? Status() : Status::Failed("sync " + Quoted(folder), errno);
     close(fd);
-    return r == 0 ? 0 : -1;
+    return result;
 }
 
 PreparationMarker::PreparationMarker(const ustring& app_dir)
@@ -49,15 +54,15 @@ bool PreparationMarker::Exists() const {
     return IsFileExist(path_, false);
 }
 
-int PreparationMarker::RecordWhole(int backup) {
+Status PreparationMarker::RecordWhole(int backup) {
     return Write("whole", backup);
 }
 
-int PreparationMarker::RecordPartial(int backup) {
+Status PreparationMarker::RecordPartial(int backup) {
     return Write("partial", backup);
 }
 
-int PreparationMarker::RecordTrial(int backup) {
+Status PreparationMarker::RecordTrial(int backup) {
     return Write("trial", backup, /*sync_folder=*/false);
 }
 
@@ -69,43 +74,43 @@ bool PreparationMarker::IsUpgradeDone() const {
 
 // Written beside the record and renamed over it, so that the record holds
 // either its old or its new line whenever the process dies.
-int PreparationMarker::Write(const char* state, int backup, bool sync_folder) {
+Status PreparationMarker::Write(const char* state, int backup, bool sync_folder) {
     char line[32];
     const int len = snprintf(line, sizeof(line), "%s %d\n", state, backup);
     const ustring folder = FSParentPath(path_);
-    if (FSMKDir(folder, true) != 0) return -1;
+    if (FSMKDir(folder, true) != 0) return Status::Failed("mkdir " + Quoted(folder), errno);
     const ustring tmp = path_ + ".new";
     const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return -1;
+    if (fd < 0) return Status::Failed("open " + Quoted(tmp), errno);
     // A short write leaves errno alone: name the full disk it means.
     errno = ENOSPC;
-    bool ok = write(fd, line, len) == len && fsync(fd) == 0;
-    int err = errno;
-    if (close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (ok && rename(tmp.c_str(), path_.c_str()) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
+    Status result;
+    if (write(fd, line, len) != len)
+        result = Status::Failed("write " + Quoted(tmp), errno);
+    else if (fsync(fd) != 0)
+        result = Status::Failed("fsync " + Quoted(tmp), errno);
+    if (close(fd) != 0) result.Update(Status::Failed("close " + Quoted(tmp), errno));
+    if (result.ok() && rename(tmp.c_str(), path_.c_str()) != 0)
+        result = Status::Failed("rename " + Quoted(tmp), errno);
+    if (!result.ok()) {
         unlink(tmp.c_str());
-        errno = err;  // the caller logs why
-        return -1;
+        return result;
     }
-    return sync_folder ? SyncFolder(folder) : 0;
+    return sync_folder ? SyncFolder(folder) : Status();
 }
 
 // Logged here, once for every caller: a record left behind only makes the
 // next run redo the preparation, but the log must say why it does.
 int PreparationMarker::Remove() {
     unlink((path_ + ".new").c_str());
-    if ((unlink(path_.c_str()) != 0 && errno != ENOENT) || SyncFolder(FSParentPath(path_)) != 0) {
-        NLOG_WARNING("cannot remove the record '%s': %s\n", path_.c_str(), strerror(errno));
-        return -1;
-    }
-    return 0;
+    Status removed;
+    if (unlink(path_.c_str()) != 0 && errno != ENOENT)
+        removed = Status::Failed("unlink " + Quoted(path_), errno);
+    else
+        removed = SyncFolder(FSParentPath(path_));
+    if (removed.ok()) return 0;
+    NLOG_WARNING("cannot remove the record '%s': %s\n", path_.c_str(), strerror(removed.err()));
+    return -1;
 }
 
 bool PreparationMarker::Read(std::string* state, int* backup) const {

@@ -10,6 +10,7 @@
 #include <ctime>
 #include <string>
 
+#include "status.h"
 #include "ustring/ustring.h"
 
 // Number of backup names a preparation tries: "_tmp", then "_tmp1" to "_tmp9".
@@ -21,7 +22,7 @@ ustring GetAppBackupDir(const ustring& app_dir, int backup);
 
 // Runs sync on the folder at path: fsync makes its entries (renames, new
 // and removed names) durable, syncfs everything on its file system.
-int SyncFolder(const ustring& folder, int (*sync)(int) = fsync);
+Status SyncFolder(const ustring& folder, int (*sync)(int) = fsync);
 
 // PreparationMarker: where the user's last whole copy of the client lies
 // while a preparation replaces the app folder. The launcher can be killed at
@@ -40,23 +41,24 @@ public:
     explicit PreparationMarker(const ustring& app_dir);
 
     bool Exists() const;
+    // The Record functions fail with nothing changed on disk; the caller,
+    // which knows what the record was for, logs the failure.
+    //
     // Announces that the app folder is whole and may be moved to backup
-    // number backup next (-1: it stays). 0 or -1 (nothing changed on disk).
-    int RecordWhole(int backup);
+    // number backup next (-1: it stays).
+    Status RecordWhole(int backup);
     // Announces an extraction into the app folder while the whole copy is
-    // backup number backup (-1: there is none). 0 or -1 (nothing changed on
-    // disk).
-    int RecordPartial(int backup);
+    // backup number backup (-1: there is none).
+    Status RecordPartial(int backup);
     // Records that the client was started from the complete new copy while
     // the whole copy is backup number backup. Only the record's content is
     // flushed first: a loss before its rename is flushed leaves
-    // "partial <backup>", which leads to the same copy. 0 or -1 (nothing
-    // changed on disk).
-    int RecordTrial(int backup);
+    // "partial <backup>", which leads to the same copy.
+    Status RecordTrial(int backup);
     // Whether the record says "whole -1": the upgrade is done but for the
     // removal of the backups.
     bool IsUpgradeDone() const;
-    // Removes the record, durably. 0 or -1.
+    // Removes the record, durably. 0, or -1 (logged).
     int Remove();
 
     // The folder that holds the last whole copy according to the record
@@ -67,7 +69,7 @@ public:
     const ustring& path() const { return path_; }
 
 private:
-    int Write(const char* state, int backup, bool sync_folder = true);
+    Status Write(const char* state, int backup, bool sync_folder = true);
     // The record's state and backup number; false when it can't be read.
     bool Read(std::string* state, int* backup) const;
 

@@ -1,6 +1,5 @@
 #include "nimbra-service.h"
 
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,7 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "extractor.h"
 #include "file/file-op.h"
@@ -37,6 +35,8 @@ std::string RunningExecutable() {
 }
 
 }  // namespace
+
+// ---- The folders of a run ----
 
 // The layout is taken once, for the whole run: every step of one upgrade
 // works on the same folders, even if HOME or a user's link changes meanwhile.
@@ -75,6 +75,8 @@ ustring Service::GetUserNimbraDataInstallPath() {
 ustring Service::GetRootNimbraPackagePath() {
     return InstallLayout::PackageOf(GetRootNimbraResourceInstallPath());
 }
+
+// ---- The versions and the decision's checks ----
 
 void Service::LoadSourceVersion() {
     const ustring path = layout.app_folder + "/" + "INFO";
@@ -143,6 +145,8 @@ bool Service::IsRetryDue() const {
         build, count, when, retry_interval_s);
     return false;
 }
+
+// ---- The upgrade: check the package, replace the copy, try it, commit ----
 
 int Service::ValidatePackage() {
     package_summary.reset();
@@ -265,6 +269,8 @@ bool Service::IsNewCopyWhole(const ustring& app_dir) const {
     return false;
 }
 
+// ---- Finishing and recovering ----
+
 bool Service::HasWholeCopy() const {
     return !IsPreparationUnfinished() && IsExecutableInCopy(layout.app_folder, kStartScriptInCopy);
 }
@@ -297,6 +303,8 @@ int Service::RecoverUnfinishedPreparation() {
     DropBackups(layout.app_folder, marker);
     return marker.Exists() && !marker.IsUpgradeDone() ? -1 : 0;
 }
+
+// ---- SetTimeout and FSCopyPath, not called by the launcher: the documented interface ----
 
 namespace {
 

@@ -2,8 +2,8 @@
 // The platform class supplies the decision, stopping and starting the client;
 // this class supplies reading both INFO files, extracting the package and
 // preparing the user's app folder (backup, extraction, rollback, clean-up).
-// It also owns the install locations, all derived from the home folder and
-// the running executable's folder.
+// Its steps live in upgrade/; the folders of one run are taken once, as an
+// InstallLayout, from the home folder and the running executable.
 #ifndef NIMBRA_LAUNCHER_NIMBRA_SERVICE_H
 #define NIMBRA_LAUNCHER_NIMBRA_SERVICE_H
 

@@ -16,7 +16,6 @@
 #include "file/path-util.h"
 #include "log.h"
 #include "tree-removal.h"
-#include "upgrade/version-file.h"
 
 namespace {
 

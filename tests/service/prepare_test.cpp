@@ -550,6 +550,23 @@ TEST_F(PrepareTest, CopyPath) {
     EXPECT_FALSE(Exists(dir() + "/src/share/again"));
 }
 
+// A failure deep in the tree names the failed step, then each folder above
+// it whose copy it failed, innermost first.
+TEST_F(PrepareTest, CopyPathNamesEachLevelOfAFailure) {
+    WriteTree(dir() + "/src", old_);
+    WriteFile(dir() + "/to/share/data", "a file where a folder goes");
+    PackageService s(good());
+    EXPECT_EQ(s.FSCopyPath((dir() + "/src").c_str(), (dir() + "/to").c_str()), -1);
+    const std::string from = dir() + "/src/share", to = dir() + "/to/share";
+    EXPECT_TRUE(InOrder(
+        log(),
+        {"[ERROR] nimbra-service(%d): FSCopyPath: failed to create dest folder '" + to + "/data'",
+         "[ERROR] nimbra-service(%d): FSCopyPath: failed to copy from '" + from + "/data' to '" +
+             to + "/data'",
+         "[ERROR] nimbra-service(%d): FSCopyPath: failed to copy from '" + from + "' to '" + to +
+             "'"}));
+}
+
 // A start script that keeps the client in the foreground is left running
 // once the wait is over, so the launcher can still end; once the client it
 // runs has written its pid file, it is not waited for at all.

@@ -16,6 +16,7 @@
 #include "file/file-op.h"
 #include "linux/linux-service.h"
 #include "service/service_support.h"
+#include "upgrade/preparation-record.h"
 
 namespace fs = std::filesystem;
 using namespace service_test;
@@ -231,6 +232,31 @@ TEST_F(PrepareTest, AllTenBackupNamesTakenTouchesNothing) {
                       backup(9) + "' at max retries, exiting");
     EXPECT_TRUE(InOrder(log(), records));
     EXPECT_EQ(Count(log(), "failed to backup app"), 11);
+}
+
+// A record that can't be written stops the preparation before anything is
+// moved or extracted, and the log names why, for an upgrade (the backup's
+// record) and a first installation (the extraction's).
+TEST_F(PrepareTest, RecordThatCannotBeWrittenTouchesNothing) {
+    for (const bool first_install : {false, true}) {
+        SCOPED_TRACE(first_install ? "first installation" : "upgrade");
+        fs::remove_all(app());
+        if (!first_install) WriteTree(app(), old_);
+        WriteFile(marker() + ".new/blocks", "a folder where the record is written");
+        PackageService s(good());
+        Mark();
+        EXPECT_EQ(s.PrepareUserEnv(), -1);
+        EXPECT_EQ(s.extractions, 0);
+        if (!first_install) {
+            EXPECT_EQ(Tree(app()), TreeOf(old_));
+        }
+        EXPECT_FALSE(Exists(first_install ? app() : backup(0)));
+        EXPECT_FALSE(Exists(marker()));
+        EXPECT_TRUE(InOrder(logSinceMark(), {"[ERROR] nimbra-service(%d): failed to record the "
+                                             "preparation in '" +
+                                             marker() + "': Is a directory"}));
+        fs::remove_all(marker() + ".new");
+    }
 }
 
 TEST_F(PrepareTest, DamagedArchiveRollsTheOldCopyBack) {
@@ -519,6 +545,23 @@ TEST_F(PrepareTest, CopyPath) {
     // Into itself: refused instead of copying without end.
     EXPECT_EQ(s.FSCopyPath((dir() + "/src").c_str(), (dir() + "/src/share/again").c_str()), -1);
     EXPECT_FALSE(Exists(dir() + "/src/share/again"));
+}
+
+// A failure deep in the tree names the failed step, then each folder above
+// it whose copy it failed, innermost first.
+TEST_F(PrepareTest, CopyPathNamesEachLevelOfAFailure) {
+    WriteTree(dir() + "/src", old_);
+    WriteFile(dir() + "/to/share/data", "a file where a folder goes");
+    PackageService s(good());
+    EXPECT_EQ(s.FSCopyPath((dir() + "/src").c_str(), (dir() + "/to").c_str()), -1);
+    const std::string from = dir() + "/src/share", to = dir() + "/to/share";
+    EXPECT_TRUE(InOrder(
+        log(),
+        {"[ERROR] nimbra-service(%d): FSCopyPath: failed to create dest folder '" + to + "/data'",
+         "[ERROR] nimbra-service(%d): FSCopyPath: failed to copy from '" + from + "/data' to '" +
+             to + "/data'",
+         "[ERROR] nimbra-service(%d): FSCopyPath: failed to copy from '" + from + "' to '" + to +
+             "'"}));
 }
 
 // A start script that keeps the client in the foreground is left running

@@ -12,6 +12,8 @@
 #include "linux/linux-service.h"
 #include "linux/package_info.h"
 #include "service/service_support.h"
+#include "upgrade/install-layout.h"
+#include "upgrade/preparation-record.h"
 
 namespace fs = std::filesystem;
 using namespace service_test;
@@ -154,6 +156,34 @@ TEST_F(VersionTest, InstallLocations) {
     EXPECT_EQ(std::string(Service::GetUserNimbraInstallPath().c_str()), "//.NimbraBackup");
     EXPECT_EQ(std::string(LinuxService().GetUserNimbraAppInstallPath().c_str()),
               "//.NimbraBackup/Nimbra.app");
+}
+
+// One run's folders, the user folder reached through the user's link; the
+// service keeps the layout it was made with when HOME changes later.
+TEST_F(VersionTest, LayoutOfOneRun) {
+    const std::string h = dir() + "/linked";
+    fs::create_directories(dir() + "/roomy");
+    fs::create_directories(h);
+    fs::create_directory_symlink(dir() + "/roomy", h + "/.NimbraBackup");
+    const InstallLayout l = InstallLayout::Of(h.c_str(), "/r/./bin//launcher");
+    const std::string roomy = fs::canonical(dir() + "/roomy").string();
+    const std::pair<const ustring*, std::string> fields[] = {{&l.home, h},
+                                                             {&l.root, "/r"},
+                                                             {&l.package, "/r/package/nimbra.hpk"},
+                                                             {&l.user_folder, roomy},
+                                                             {&l.app_folder, roomy + "/Nimbra.app"},
+                                                             {&l.data_folder, roomy + "/data"}};
+    for (const auto& f : fields) EXPECT_EQ(std::string(f.first->c_str()), f.second);
+    EXPECT_EQ(std::string(l.StartScript().c_str()), roomy + "/Nimbra.app/package/start-stop");
+    EXPECT_EQ(std::string(l.PidFile().c_str()), roomy + "/ui.pid");
+
+    setenv("HOME", h.c_str(), 1);
+    struct LayoutService : LinuxService {
+        using LinuxService::layout;
+    } s;
+    setenv("HOME", home().c_str(), 1);
+    EXPECT_EQ(std::string(s.layout.app_folder.c_str()), roomy + "/Nimbra.app");
+    EXPECT_EQ(std::string(s.layout.home.c_str()), h);
 }
 
 TEST_F(VersionTest, BackupNames) {

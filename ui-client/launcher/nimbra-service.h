@@ -2,31 +2,32 @@
 // The platform class supplies the decision, stopping and starting the client;
 // this class supplies reading both INFO files, extracting the package and
 // preparing the user's app folder (backup, extraction, rollback, clean-up).
-// It also owns the install locations, all derived from the home folder and
-// the running executable's folder.
+// Its steps live in upgrade/; the folders of one run are taken once, as an
+// InstallLayout, from the home folder and the running executable.
 #ifndef NIMBRA_LAUNCHER_NIMBRA_SERVICE_H
 #define NIMBRA_LAUNCHER_NIMBRA_SERVICE_H
 
-#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "extractor.h"
+#include "upgrade/install-layout.h"
+#include "upgrade/version-file.h"
 #include "ustring/ustring.h"
+
+class PreparationMarker;
 
 class Service {
 public:
-    // One installation's version, each field exactly as read from its INFO.
-    struct VersionInfo {
-        ustring major_version;
-        ustring minor_version;
-        ustring build_version;
-        ustring icon_overlay_version;
-    };
+    // One installation's version, as read from its INFO.
+    using VersionInfo = ::VersionInfo;
 
     Service();
     virtual ~Service();
+    // per_user_install_path refers into the object itself.
+    Service(const Service&) = delete;
+    Service& operator=(const Service&) = delete;
 
     // Stops the user's running client.
     virtual void StopService() = 0;
@@ -98,6 +99,8 @@ public:
     // backups no unfinished preparation needs.
     void RemoveAgedFolders();
 
+    // The layout for the current HOME and executable.
+    static InstallLayout CurrentLayout();
     // Install locations; computed afresh on every call, no trailing slash.
     static ustring GetUserInstallPath();                // $HOME
     static ustring GetRootNimbraInstallPath();          // parent of the executable's folder
@@ -129,6 +132,17 @@ protected:
     // script are executable regular files or links that lead to one inside
     // the copy (never out of it, never dangling). Logs what is missing.
     bool IsNewCopyWhole(const ustring& app_dir) const;
+    // ValidatePackage's checks: why the package can't replace the user's
+    // copy (logged), or kNone with *summary what its read found.
+    Failure CheckPackage(PackageSummary* summary) const;
+    // Moves the whole copy in app_dir to a backup (*backup its number, -1
+    // for none), extracts the package into app_dir and checks that the new
+    // copy is whole; rolls back on failure. 0 or -1 (logged).
+    int ReplaceCopy(const ustring& app_dir, PreparationMarker& marker, int* backup);
+    // The trial of the new copy in app_dir (StartCheckedCopy); when its
+    // client does not come up, the old copy (backup) is put back and
+    // last_failure set. Whether it came up.
+    bool TryNewCopy(const ustring& app_dir, PreparationMarker& marker, int backup);
 
     int timeout;
     ExtractProgress extract_progress;
@@ -139,89 +153,13 @@ protected:
     int retry_interval_s = 24 * 3600;
     // What ValidatePackage's read found, once it passed.
     std::optional<PackageSummary> package_summary;
-    ustring per_user_install_path;
+    // Where this run's files lie, taken when the service is made.
+    InstallLayout layout;
+    // layout's app folder, under the name the tests use; assigning it
+    // re-points the app folder of the whole procedure.
+    ustring& per_user_install_path = layout.app_folder;
     VersionInfo target_version;
     VersionInfo source_version;
-};
-
-// A build number under the C library's atoi rules (leading blanks and a
-// sign, digits up to the first other byte, none gives 0), kept within int.
-int BuildNumber(const ustring& text);
-
-// Number of backup names a preparation tries: "_tmp", then "_tmp1" to "_tmp9".
-const int MAX_RENAME_COUNT = 10;
-
-// The folder of backup number backup: app_dir + "_tmp", followed by the
-// number unless it is 0.
-ustring GetAppBackupDir(const ustring& app_dir, int backup);
-
-// PreparationMarker: where the user's last whole copy of the client lies
-// while a preparation replaces the app folder. The launcher can be killed at
-// any moment (logout, power loss); the record lets the next run tell an
-// unfinished copy from a whole one, put the whole one back and start again.
-//
-// The record is the file app_dir + ".pending", next to the app folder. Its
-// one line is "whole <n>" (the app folder holds the whole copy; once it is
-// gone, the copy was moved to backup n) or "partial <n>" (the app folder
-// holds an unfinished extraction; the whole copy is backup n, -1 for none,
-// or the app folder again once backup n was moved back). Every change
-// replaces the file atomically and is flushed to disk, together with the
-// renames in the same folder, before the step it announces.
-class PreparationMarker {
-public:
-    explicit PreparationMarker(const ustring& app_dir);
-
-    bool Exists() const;
-    // Announces that the app folder is whole and may be moved to backup
-    // tries next (-1: it stays). 0 or -1 (nothing changed on disk).
-    int RecordWhole(int tries);
-    // Announces an extraction into the app folder while the whole copy is
-    // backup tries (-1: there is none). 0 or -1 (nothing changed on disk).
-    int RecordPartial(int tries);
-    // Records that the client was started from the complete new copy while
-    // the whole copy is backup tries. Only the record's content is flushed
-    // first: a loss before its rename is flushed leaves "partial <tries>",
-    // which leads to the same copy. 0 or -1 (nothing changed on disk).
-    int RecordTrial(int tries);
-    // Whether the record says "whole -1": the upgrade is done but for the
-    // removal of the backups.
-    bool IsUpgradeDone() const;
-    // Removes the record, durably. 0 or -1.
-    int Remove();
-
-    // The folder that holds the last whole copy according to the record
-    // and the folders present: the app folder, a backup, or empty for none.
-    // An unreadable record trusts an existing app folder.
-    ustring WholeCopy() const;
-
-    const ustring& path() const { return path_; }
-
-private:
-    int Write(const char* state, int tries, bool sync_folder = true);
-    // The record's state and backup number; false when it can't be read.
-    bool Read(std::string* state, int* tries) const;
-
-    ustring app_dir_;
-    ustring path_;
-};
-
-// FailedStartRecord: the build whose client last failed to come up after an
-// upgrade, how many times in a row, and when last. The file app_dir +
-// ".failed", one line "<build> <count> <time>"; losing it only costs an
-// earlier retry.
-class FailedStartRecord {
-public:
-    explicit FailedStartRecord(const ustring& app_dir);
-
-    // Counts one more failure of build at now. 0 or -1.
-    int Add(int build, time_t now);
-    // Whether build may be tried at now (see Service::IsRetryDue). *count
-    // and *last tell what the record holds for build (0 when nothing).
-    bool Allows(int build, time_t now, int interval_s, int* count, time_t* last) const;
-    void Remove();
-
-private:
-    ustring path_;
 };
 
 #endif  // NIMBRA_LAUNCHER_NIMBRA_SERVICE_H

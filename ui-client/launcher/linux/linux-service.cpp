@@ -38,21 +38,10 @@ bool Succeeded(int status) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// The script that starts the client, inside the app folder app.
-ustring StartScriptIn(const ustring& app) {
-    return app + "/package/start-stop";
-}
-
-// The client's pid file, in the user folder (beside the app folder).
-ustring PidFileIn(const ustring& user_folder) {
-    return user_folder + "/ui.pid";
-}
-
 }  // namespace
 
 LinuxService::LinuxService() {
     timeout = 10000;
-    per_user_install_path = GetUserNimbraAppInstallPath();
 }
 
 LinuxService::~LinuxService() {
@@ -64,7 +53,7 @@ LinuxService::~LinuxService() {
 // ---- The upgrade decision: is a new copy due, and may the package replace the old one. ----
 
 bool LinuxService::PerUserBinPathExist() {
-    const ustring per_user_ui_bin = per_user_install_path + "/bin/nimbra-backup-ui";
+    const ustring per_user_ui_bin = layout.app_folder + "/bin/nimbra-backup-ui";
     return access(per_user_ui_bin.c_str(), F_OK) == 0;
 }
 
@@ -100,7 +89,7 @@ bool LinuxService::IsNeedUpgrade() {
         NLOG_NOTE(
             "the preparation of '%s' did not finish "
             "last time\n",
-            per_user_install_path.c_str());
+            layout.app_folder.c_str());
         need_upgrade = true;
     }
     return need_upgrade;
@@ -142,7 +131,7 @@ int LinuxService::HandlePackageUpgrade() {
 // signal. A client that has exited but not been reaped, or a pid taken over
 // by another program meanwhile, fails the check and ends the wait.
 void LinuxService::StopService() {
-    const ustring ui_pid_file = PidFileIn(GetUserNimbraInstallPath());
+    const ustring ui_pid_file = layout.PidFile();
     if (!IsFileExist(ui_pid_file, false)) {
         NLOG_DEBUG(
             "pid file '%s' does not exist, no need to "
@@ -233,7 +222,7 @@ bool LinuxService::MayStop(pid_t pid, const ustring& ui_pid_file) {
         NLOG_NOTE(
             "process %d of '%s' is not the client in "
             "'%s', not stopping it\n",
-            static_cast<int>(pid), ui_pid_file.c_str(), per_user_install_path.c_str());
+            static_cast<int>(pid), ui_pid_file.c_str(), layout.app_folder.c_str());
     }
     return false;
 }
@@ -278,7 +267,7 @@ bool LinuxService::IsUserClient(pid_t pid) const {
 // Any read that failed on the way leaves the answer open unless a test
 // already matched: it is kUnknown, never "not the client".
 LinuxService::Check LinuxService::CheckClient(pid_t pid, std::string* why) const {
-    const std::string folder = RealPath(per_user_install_path.c_str());
+    const std::string folder = RealPath(layout.app_folder.c_str());
     if (folder.empty()) return Check::kNotClient;
     const std::string proc = ProcFolderOf(pid);
     Status failure;
@@ -293,7 +282,7 @@ LinuxService::Check LinuxService::CheckClient(pid_t pid, std::string* why) const
             return Check::kClient;
         // A process that got the pid of a stale pid file started after it.
         struct stat st;
-        const ustring pid_file = PidFileIn(GetUserNimbraInstallPath());
+        const ustring pid_file = layout.PidFile();
         const int64_t started = StartTimeOf(proc, &failure);
         if (stat(pid_file.c_str(), &st) != 0)
             failure.Update(Status::Failed("stat " + std::string(pid_file.c_str()), errno));
@@ -323,7 +312,7 @@ void LinuxService::PostUpgrade() {
         NLOG_ERROR(
             "no whole copy of the client in '%s', not "
             "starting it\n",
-            per_user_install_path.c_str());
+            layout.app_folder.c_str());
         return;
     }
     LaunchPerUserBin();
@@ -332,7 +321,7 @@ void LinuxService::PostUpgrade() {
 int LinuxService::LaunchPerUserBin() {
     // Stamped before the spawn: a client that writes its pid file at once
     // must not pass for one that ran before this start.
-    const ustring pid_file = PidFileIn(GetUserNimbraInstallPath());
+    const ustring pid_file = layout.PidFile();
     const FileStamp before = StampOf(pid_file);
     const pid_t pid = SpawnStartScript();
     if (pid > 0) WaitForStartScript(pid, [&] { return StampOf(pid_file) != before; });
@@ -343,14 +332,14 @@ int LinuxService::LaunchPerUserBin() {
 // with a space in its path still starts the client, and its path is passed
 // as the bytes it is, so that one that is not valid text does too.
 pid_t LinuxService::SpawnStartScript() {
-    const ustring start_script = StartScriptIn(per_user_install_path);
+    const ustring start_script = layout.StartScript();
     char* argv[] = {const_cast<char*>(start_script.c_str()), const_cast<char*>("start"), nullptr};
     // A launcher started without HOME (a service, some cron jobs) found the
     // home in the password database: the client must use the same one.
     std::vector<std::string> env_text;
     for (char** e = environ; *e != nullptr; ++e)
         if (strncmp(*e, "HOME=", 5) != 0) env_text.push_back(*e);
-    env_text.push_back(std::string("HOME=") + GetUserInstallPath().c_str());
+    env_text.push_back(std::string("HOME=") + layout.home.c_str());
     std::vector<char*> env;
     for (std::string& e : env_text) env.push_back(&e[0]);
     env.push_back(nullptr);
@@ -390,7 +379,7 @@ void LinuxService::WaitForStartScript(pid_t pid, const std::function<bool()>& wr
                 NLOG_ERROR(
                     "the client of '%s' may not have "
                     "started: %s\n",
-                    per_user_install_path.c_str(), ScriptEnd(status).c_str());
+                    layout.app_folder.c_str(), ScriptEnd(status).c_str());
             break;
         }
         if (written() && LiveClient() > 0) break;
@@ -398,7 +387,7 @@ void LinuxService::WaitForStartScript(pid_t pid, const std::function<bool()>& wr
             NLOG_WARNING(
                 "'%s' still runs after %d s, no "
                 "longer waiting for it\n",
-                StartScriptIn(per_user_install_path).c_str(), start_script_wait_ms / 1000);
+                layout.StartScript().c_str(), start_script_wait_ms / 1000);
             break;
         }
         deadline.Pause(fd.get());
@@ -408,7 +397,7 @@ void LinuxService::WaitForStartScript(pid_t pid, const std::function<bool()>& wr
 pid_t LinuxService::LiveClient(pid_t* named) const {
     ustring value;
     pid_t pid = 0;
-    if (ReadPidValue(PidFileIn(GetUserNimbraInstallPath()), &value, nullptr) != PidFileRead::kPid ||
+    if (ReadPidValue(layout.PidFile(), &value, nullptr) != PidFileRead::kPid ||
         !ParsePid(value, &pid))
         pid = 0;
     if (named != nullptr) *named = pid;
@@ -427,7 +416,7 @@ bool LinuxService::IsLiveClient(pid_t pid) const {
 // The script is spawned first and only then watched: the client never
 // waits for the launcher.
 bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
-    const ustring pid_file = PidFileIn(GetUserNimbraInstallPath());
+    const ustring pid_file = layout.PidFile();
     const FileStamp before = StampOf(pid_file);
     const pid_t script = SpawnStartScript();
     if (script < 0) return false;
@@ -441,7 +430,7 @@ bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
             NLOG_NOTE(
                 "no client of '%s' in the pid file "
                 "after %d ms and no sign of failure, taking it as slow\n",
-                per_user_install_path.c_str(), trial_window_ms);
+                layout.app_folder.c_str(), trial_window_ms);
         // A script that still runs is waited for later, unless the client it
         // runs is up already.
         if (running && client == 0) {
@@ -451,8 +440,7 @@ bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
         trial_passed_ = true;
         return true;
     }
-    NLOG_ERROR("the client of '%s' did not come up: %s\n", per_user_install_path.c_str(),
-               why.c_str());
+    NLOG_ERROR("the client of '%s' did not come up: %s\n", layout.app_folder.c_str(), why.c_str());
     StopFailedStart(script, running);
     return false;
 }

@@ -38,5 +38,8 @@ bool IsWithin(const std::string& folder, const std::string& path);
 // false with errno set otherwise (EINVAL: not a regular file). *whole, if
 // not null, tells whether that was all of it.
 bool ReadHead(const std::string& path, size_t limit, std::string* head, bool* whole = nullptr);
+// As ReadHead, for the file open at fd (read from where it stands): 0, or the
+// errno of the failure.
+int ReadHeadOf(int fd, size_t limit, std::string* head, bool* whole = nullptr);
 
 #endif  // NIMBRA_FILE_PATH_UTIL_H

@@ -85,30 +85,28 @@ bool IsWithin(const std::string& folder, const std::string& path) {
     return path.size() == folder.size() || folder.back() == '/' || path[folder.size()] == '/';
 }
 
+int ReadHeadOf(int fd, size_t limit, std::string* head, bool* whole) {
+    head->clear();
+    struct stat st;
+    int err = fstat(fd, &st) != 0 ? errno : !S_ISREG(st.st_mode) ? EINVAL : 0;
+    while (err == 0 && head->size() <= limit) {
+        char buf[4096];
+        const ssize_t n = read(fd, buf, std::min(sizeof(buf), limit + 1 - head->size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) err = errno;
+        if (n <= 0) break;
+        head->append(buf, static_cast<size_t>(n));
+    }
+    if (whole != nullptr) *whole = head->size() <= limit;
+    if (head->size() > limit) head->resize(limit);
+    return err;
+}
+
 bool ReadHead(const std::string& path, size_t limit, std::string* head, bool* whole) {
     UniqueFd fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
     if (!fd.ok()) return false;
-    struct stat st;
-    bool ok = fstat(fd.get(), &st) == 0;
-    if (ok && !S_ISREG(st.st_mode)) {
-        ok = false;
-        errno = EINVAL;
-    }
-    head->clear();
-    while (ok && head->size() <= limit) {
-        char buf[4096];
-        const ssize_t n = read(fd.get(), buf, std::min(sizeof(buf), limit + 1 - head->size()));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        head->append(buf, static_cast<size_t>(n));
-    }
-    const int err = errno;  // what failed, for the caller
+    const int err = ReadHeadOf(fd.get(), limit, head, whole);
     fd.reset();
-    errno = err;
-    if (whole != nullptr) *whole = head->size() <= limit;
-    if (head->size() > limit) head->resize(limit);
-    return ok;
+    errno = err;  // what failed, for the caller
+    return err == 0;
 }

@@ -92,6 +92,14 @@ TEST_F(VersionTest, MissingSourceInfoLeavesTheRecordEmpty) {
     EXPECT_TRUE(s.source_version.major_version.empty());
     EXPECT_TRUE(InOrder(log(), {"[INFO] nimbra-service(%d): source does not exist"}));
     EXPECT_EQ(Count(log(), "source_version"), 0);
+
+    // An INFO beyond 64 KiB is no INFO, even when its first bytes read as one.
+    WriteFile(home() + "/.NimbraBackup/Nimbra.app/INFO",
+              "[Version]\nbuild_version=1201\n" + std::string(64 * 1024, '#'));
+    s.LoadSourceVersion();
+    EXPECT_TRUE(s.source_version.build_version.empty());
+    EXPECT_TRUE(InOrder(log(), {"[WARNING] nimbra-service(%d): cannot read the version file '" +
+                                home() + "/.NimbraBackup/Nimbra.app/INFO': File too large"}));
 }
 
 TEST_F(VersionTest, UpgradeDecision) {

@@ -15,10 +15,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "file/path-util.h"
+
 namespace {
 
 // An INFO file is a few lines; anything bigger is not one.
-const off_t kMaxVersionFileSize = 64 * 1024;
+const size_t kMaxVersionFileSize = 64 * 1024;
 
 ustring ToUstring(const QString& s) {
     return ustring(s.toUtf8().toStdString());
@@ -28,24 +30,10 @@ ustring ToUstring(const QString& s) {
 // them. 0, or the errno of the failure (EFBIG when bigger, EINVAL when not a
 // regular file).
 int ReadVersionBytes(int fd, std::string* bytes) {
-    struct stat st;
-    if (fstat(fd, &st) != 0) return errno;
-    if (!S_ISREG(st.st_mode)) return EINVAL;
-    if (st.st_size > kMaxVersionFileSize) return EFBIG;
-    bytes->assign(kMaxVersionFileSize + 1, '\0');
-    size_t got = 0;
-    for (ssize_t n; got < bytes->size(); got += static_cast<size_t>(n)) {
-        n = read(fd, &(*bytes)[got], bytes->size() - got);
-        if (n < 0 && errno == EINTR)
-            n = 0;
-        else if (n < 0)
-            return errno;
-        else if (n == 0)
-            break;
-    }
-    if (got > static_cast<size_t>(kMaxVersionFileSize)) return EFBIG;  // grew since fstat
-    bytes->resize(got);
-    return 0;
+    bool whole = false;
+    const int err = ReadHeadOf(fd, kMaxVersionFileSize, bytes, &whole);
+    if (err != 0) return err;
+    return whole ? 0 : EFBIG;
 }
 
 // Fills fd with bytes and gives it a time stamp no earlier copy had. The

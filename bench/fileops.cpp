@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "file/file-op.h"
-#include "tree-removal.h"
+#include "file/tree-removal.h"
 
 int main(int argc, char** argv) {
     const bool remove = argc == 3 && std::strcmp(argv[1], "remove") == 0;

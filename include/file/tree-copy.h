@@ -6,23 +6,15 @@
 #define NIMBRA_FILE_TREE_COPY_H
 
 #include <functional>
+#include <string>
 
 #include "status.h"
 #include "ustring/ustring.h"
 
-// What CopyTree tells its observer, with the two paths the step concerns.
-enum class TreeCopyStep {
-    kCopying,     // about to copy from to to (the top source, then each folder)
-    kStat,        // from could not be examined
-    kMissing,     // from does not exist
-    kCopyEntry,   // the copy of from (a file, or a folder reported already) to to failed
-    kIntoItself,  // to lies inside the folder from
-    kMakeFolder,  // the folder to could not be made
-    kOpenFolder,  // the folder from could not be opened
-    kReadFolder,  // the folder from could not be listed to its end
-};
-using TreeCopyObserver =
-    std::function<void(TreeCopyStep step, const ustring& from, const ustring& to)>;
+// What CopyTree tells its observer: each copy it starts (failed false,
+// "copy from '<from>' to '<to>'"), and each failure (failed true, for
+// example "failed to stat source '<from>'").
+using TreeCopyObserver = std::function<void(bool failed, const std::string& text)>;
 
 // Copies src to dest: a file with FSCopy, a folder by making dest (and its
 // parents) and copying each entry into it, folders first in listing order.

@@ -1,6 +1,6 @@
 // Removal of whole folder trees, whatever their depth and folder modes.
-#ifndef NIMBRA_LAUNCHER_TREE_REMOVAL_H
-#define NIMBRA_LAUNCHER_TREE_REMOVAL_H
+#ifndef NIMBRA_FILE_TREE_REMOVAL_H
+#define NIMBRA_FILE_TREE_REMOVAL_H
 
 #include "ustring/ustring.h"
 
@@ -21,4 +21,4 @@
 // change that can't follow a link).
 int RemoveTree(const ustring& path);
 
-#endif  // NIMBRA_LAUNCHER_TREE_REMOVAL_H
+#endif  // NIMBRA_FILE_TREE_REMOVAL_H

@@ -18,6 +18,7 @@
 
 #include "file/mkdir-p.h"
 #include "file/path-util.h"
+#include "file/tree-removal.h"
 #include "file/unique-fd.h"
 #include "log.h"
 #include "tmp_name_gen.h"
@@ -423,26 +424,15 @@ int FSRename(const ustring& from, const ustring& to, bool do_case_check) {
 
 int FSRemove(const ustring& given, bool /*allowundo*/) {
     if (given.empty()) return -1;
-    // With a trailing "/", lstat follows a final link to a folder, and the
-    // folder it points to would be emptied: work on the name without it.
+    // With a trailing "/", lstat follows a final link to a folder: look at
+    // the name without it, as RemoveTree does.
     const size_t last = given.find_last_not_of('/', ustring::npos);
     const ustring path =
         (last == ustring::npos || last + 1 == given.length()) ? given : given.substr(0, last + 1);
     FILE_INFO info;
     if (GetFileInfo(path, info) != 0) return -1;
     if (!info.isExist) return 0;
-    // lstat saw the entry itself: a link, even to a directory, is removed as
-    // a link and its target is never entered.
-    if (info.type != FT_DIR) return remove(path.c_str()) == 0 ? 0 : -3;
-    {
-        DirReader dir(path);
-        if (!dir.is_open()) return -3;
-        const char* name = nullptr;
-        while (dir.Next(&name) > 0) {
-            if (FSRemove(path + "/" + ustring(name), false) != 0) return -3;
-        }
-    }
-    return remove(path.c_str()) == 0 ? 0 : -3;
+    return RemoveTree(path) == 0 ? 0 : -3;
 }
 
 ustring FSParentPath(const ustring& path) {

@@ -11,6 +11,10 @@ std::string Quoted(const ustring& path) {
     return std::string("'") + path.c_str() + "'";
 }
 
+std::string CopyFailure(const ustring& from, const ustring& to) {
+    return "failed to copy from " + Quoted(from) + " to " + Quoted(to);
+}
+
 // One copy in progress: the observer, and the failure reported to it.
 class TreeCopy {
 public:
@@ -21,14 +25,13 @@ public:
 private:
     Status Folder(const ustring& src, const ustring& dest);
     Status Entries(DIR_HANDLE& handle, const ustring& src, const ustring& dest);
-    void Tell(TreeCopyStep step, const ustring& from, const ustring& to) const {
-        if (observe_) observe_(step, from, to);
+    void Tell(bool failed, const std::string& text) const {
+        if (observe_) observe_(failed, text);
     }
-    // Tells step and returns the failure of call, with the errno it left.
-    Status Fail(TreeCopyStep step, const std::string& call, const ustring& from,
-                const ustring& to) const {
+    // Tells what failed and returns the failure of call, with the errno it left.
+    Status Fail(const std::string& what, const std::string& call) const {
         const int err = errno;
-        Tell(step, from, to);
+        Tell(true, what);
         return Status::Failed(call, err);
     }
 
@@ -36,31 +39,31 @@ private:
 };
 
 Status TreeCopy::Path(const ustring& src, const ustring& dest) {
-    Tell(TreeCopyStep::kCopying, src, dest);
+    Tell(false, "copy from " + Quoted(src) + " to " + Quoted(dest));
     FILE_INFO info;
     if (FSStat(src, info, false) != 0)
-        return Fail(TreeCopyStep::kStat, "stat " + Quoted(src), src, dest);
+        return Fail("failed to stat source " + Quoted(src), "stat " + Quoted(src));
     if (!info.isExist) {
         errno = ENOENT;
-        return Fail(TreeCopyStep::kMissing, "stat " + Quoted(src), src, dest);
+        return Fail("source path " + Quoted(src) + " does not exist", "stat " + Quoted(src));
     }
     if (info.type == FT_DIR) return Folder(src, dest);
     if (FSCopy(src, dest, false) == 0) return Status();
-    return Fail(TreeCopyStep::kCopyEntry, "copy " + Quoted(src) + " to " + Quoted(dest), src, dest);
+    return Fail(CopyFailure(src, dest), "copy " + Quoted(src) + " to " + Quoted(dest));
 }
 
 Status TreeCopy::Folder(const ustring& src, const ustring& dest) {
     // A destination inside the source would be copied into itself without end.
     if (FSIsParentFolder(src, dest)) {
         errno = EINVAL;
-        return Fail(TreeCopyStep::kIntoItself, "copy " + Quoted(src) + " into " + Quoted(dest), src,
-                    dest);
+        return Fail("dest folder " + Quoted(dest) + " lies inside " + Quoted(src),
+                    "copy " + Quoted(src) + " into " + Quoted(dest));
     }
     if (FSMKDir(dest, true) != 0)
-        return Fail(TreeCopyStep::kMakeFolder, "mkdir " + Quoted(dest), src, dest);
+        return Fail("failed to create dest folder " + Quoted(dest), "mkdir " + Quoted(dest));
     DIR_HANDLE handle;
     if (FSOpenDir(src, 0, handle) != 0)
-        return Fail(TreeCopyStep::kOpenFolder, "opendir " + Quoted(src), src, dest);
+        return Fail("failed to open source folder " + Quoted(src), "opendir " + Quoted(src));
     const Status result = Entries(handle, src, dest);
     FSCloseDir(handle);
     return result;
@@ -71,19 +74,19 @@ Status TreeCopy::Entries(DIR_HANDLE& handle, const ustring& src, const ustring& 
     for (;;) {
         const int read = FSReadDir(handle, entry);
         if (read == 0) return Status();
-        if (read < 0) return Fail(TreeCopyStep::kReadFolder, "readdir " + Quoted(src), src, dest);
+        if (read < 0)
+            return Fail("failed to read source folder " + Quoted(src), "readdir " + Quoted(src));
         if (entry.name == ustring(".") || entry.name == ustring("..")) continue;
         const ustring from = src + "/" + entry.name;
         const ustring to = dest + "/" + entry.name;
         if (entry.type == FT_DIR) {
             const Status copied = Path(from, to);
             if (copied.ok()) continue;
-            Tell(TreeCopyStep::kCopyEntry, from, to);
+            Tell(true, CopyFailure(from, to));
             return copied;
         }
         if (FSCopy(from, to, false) < 0)
-            return Fail(TreeCopyStep::kCopyEntry, "copy " + Quoted(from) + " to " + Quoted(to),
-                        from, to);
+            return Fail(CopyFailure(from, to), "copy " + Quoted(from) + " to " + Quoted(to));
     }
 }
 

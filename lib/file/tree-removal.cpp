@@ -1,4 +1,4 @@
-#include "tree-removal.h"
+#include "file/tree-removal.h"
 
 #include <dirent.h>
 #include <fcntl.h>

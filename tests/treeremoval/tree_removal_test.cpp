@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "service/service_support.h"
-#include "tree-removal.h"
+#include "file/tree-removal.h"
 
 namespace fs = std::filesystem;
 using namespace service_test;

@@ -16,7 +16,7 @@
 #include "file/tree-copy.h"
 #include "log.h"
 #include "process/process-info.h"
-#include "tree-removal.h"
+#include "file/tree-removal.h"
 #include "upgrade/copy-replacement.h"
 #include "upgrade/install-layout.h"
 #include "upgrade/preparation-record.h"
@@ -309,34 +309,12 @@ int Service::RecoverUnfinishedPreparation() {
 
 namespace {
 
-// The record of each step of FSCopyPath's copy.
-void LogTreeCopyStep(TreeCopyStep step, const ustring& from, const ustring& to) {
-    switch (step) {
-        case TreeCopyStep::kCopying:
-            NLOG_DEBUG("copy from '%s' to '%s'\n", from.c_str(), to.c_str());
-            break;
-        case TreeCopyStep::kStat:
-            NLOG_ERROR("FSCopyPath: failed to stat source '%s'\n", from.c_str());
-            break;
-        case TreeCopyStep::kMissing:
-            NLOG_ERROR("FSCopyPath: source path '%s' does not exist\n", from.c_str());
-            break;
-        case TreeCopyStep::kCopyEntry:
-            NLOG_ERROR("FSCopyPath: failed to copy from '%s' to '%s'\n", from.c_str(), to.c_str());
-            break;
-        case TreeCopyStep::kIntoItself:
-            NLOG_ERROR("FSCopyPath: dest folder '%s' lies inside '%s'\n", to.c_str(), from.c_str());
-            break;
-        case TreeCopyStep::kMakeFolder:
-            NLOG_ERROR("FSCopyPath: failed to create dest folder '%s'\n", to.c_str());
-            break;
-        case TreeCopyStep::kOpenFolder:
-            NLOG_ERROR("FSCopyPath: failed to open source folder '%s'\n", from.c_str());
-            break;
-        case TreeCopyStep::kReadFolder:
-            NLOG_ERROR("FSCopyPath: failed to read source folder '%s'\n", from.c_str());
-            break;
-    }
+// The records of FSCopyPath's copy: each copy started, each failure.
+void LogTreeCopy(bool failed, const std::string& text) {
+    if (failed)
+        NLOG_ERROR("FSCopyPath: %s\n", text.c_str());
+    else
+        NLOG_DEBUG("%s\n", text.c_str());
 }
 
 }  // namespace
@@ -346,5 +324,5 @@ void Service::SetTimeout(int t) {
 }
 
 int Service::FSCopyPath(const ustring& src, const ustring& dest) {
-    return CopyTree(src, dest, LogTreeCopyStep).ok() ? 0 : -1;
+    return CopyTree(src, dest, LogTreeCopy).ok() ? 0 : -1;
 }

@@ -120,7 +120,7 @@ protected:
     // Whether the file at path is newer than the INFO of the user's copy
     // (true when the copy has none).
     bool IsNewerThanCopy(const ustring& path) const;
-    // Whether an earlier preparation of per_user_install_path did not finish
+    // Whether an earlier preparation of the app folder did not finish
     // (a record that only asks for backups to be removed does not count).
     bool IsPreparationUnfinished() const;
     // Whether the target build may be tried now: a build whose client did

@@ -15,7 +15,7 @@
 #include "file/file-op.h"
 #include "file/path-util.h"
 #include "log.h"
-#include "tree-removal.h"
+#include "file/tree-removal.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "file/file-op.h"
 #include "file/path-util.h"
 #include "file/tree-copy.h"
+#include "file/tree-removal.h"
 #include "log.h"
 #include "process/process-info.h"
-#include "file/tree-removal.h"
 #include "upgrade/copy-replacement.h"
 #include "upgrade/install-layout.h"
 #include "upgrade/preparation-record.h"
@@ -101,12 +101,12 @@ void Service::LoadTargetVersion() {
     const ustring path = layout.root + "/" + "INFO";
     if (const int err = ReadVersionFile(path, target_version)) {
         const bool missing = err == ENOENT;
-        Logger::LogMsg(missing ? Logger::L_WARNING : Logger::L_ERR, kLogComponent,
-                       missing ? "[WARNING] nimbra-service(%d): cannot read the version file "
-                                 "'%s': %s, not upgrading\n"
-                               : "[ERROR] nimbra-service(%d): cannot read the version file "
-                                 "'%s': %s, not upgrading\n",
-                       __LINE__, path.c_str(), strerror(err));
+        if (missing)
+            NLOG_WARNING("cannot read the version file '%s': %s, not upgrading\n", path.c_str(),
+                         strerror(err));
+        else
+            NLOG_ERROR("cannot read the version file '%s': %s, not upgrading\n", path.c_str(),
+                       strerror(err));
         if (!missing && IsNewerThanCopy(path)) last_failure = Failure::kOther;
     }
     NLOG_INFO("target_version = (%s, %s, %s, %s)\n", target_version.major_version.c_str(),

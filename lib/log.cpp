@@ -123,6 +123,21 @@ long long WriteRecord(FILE* fp, const xchar* fmt, va_list args) {
     return counted < 0 ? 0 : counted;
 }
 
+// Sets each component's threshold that the level file at path names. A
+// missing or malformed file leaves the thresholds as they are.
+void ReadThresholds(const ustring& path, std::map<ustring, int>* thresholds) {
+    Config levels;
+    levels.read(path);
+    for (Config::iterator it = levels.begin(); it != levels.end(); ++it) {
+        // Stream extraction: "7", " 7", "+7" and "7x" give 7; no leading
+        // digits give 0; out-of-range values saturate.
+        std::istringstream in(it->second.c_str_utf8());
+        int threshold = 0;
+        in >> threshold;
+        (*thresholds)[it->first] = threshold;
+    }
+}
+
 }  // namespace
 
 std::map<ustring, int> Logger::log_level;
@@ -149,54 +164,24 @@ int Logger::Initialize(Logger::Type type, const ustring& log_path, const ustring
     log_level[ustring("default_component")] = kFallbackThreshold;
     unwritten.clear();  // meant for the earlier destination
 
-    if (!level_path.empty()) {
-        // A missing or malformed level file leaves the thresholds as they are.
-        Config levels;
-        levels.read(level_path);
-        for (Config::iterator it = levels.begin(); it != levels.end(); ++it) {
-            // Stream extraction: "7", " 7", "+7" and "7x" give 7; no leading
-            // digits give 0; out-of-range values saturate.
-            std::istringstream in(it->second.c_str_utf8());
-            int threshold = 0;
-            in >> threshold;
-            log_level[it->first] = threshold;
-        }
-    }
+    if (!level_path.empty()) ReadThresholds(level_path, &log_level);
 
     log_type = type;
-    switch (type) {
-        case SYSLOG_LOGGER:
-            log_fp = nullptr;
-            Logger::log_path.clear();
-            *log_size = -1;
-            break;
-        case STDOUT_LOGGER:
-            log_fp = stdout;
-            Logger::log_path.clear();
-            *log_size = -1;
-            break;
-        case STDERR_LOGGER:
-            log_fp = stderr;
-            Logger::log_path.clear();
-            *log_size = -1;
-            break;
-        default: {
-            // When the file cannot be opened, messages are dropped rather
-            // than sent to standard error: nobody reads the standard error of
-            // a program started from the desktop, and there they would pile
-            // up without rotation. A stream from an earlier configuration
-            // must not be written to as if it were this file.
-            FILE* fp = log_path.empty() ? nullptr : fopen(log_path.c_str_utf8(), kAppendMode);
-            if (fp == nullptr) {
-                log_fp = nullptr;
-                return -1;
-            }
-            log_fp = fp;
-            *log_size = 0;
-            Logger::log_path = log_path;
-            Logger::rotate_cnt = rotate_cnt;
-            break;
-        }
+    if (type == SYSLOG_LOGGER || type == STDOUT_LOGGER || type == STDERR_LOGGER) {
+        log_fp = type == STDOUT_LOGGER ? stdout : type == STDERR_LOGGER ? stderr : nullptr;
+        Logger::log_path.clear();
+        *log_size = -1;
+    } else {
+        // When the file cannot be opened, messages are dropped rather than
+        // sent to standard error: nobody reads the standard error of a
+        // program started from the desktop, and there they would pile up
+        // without rotation. A stream from an earlier configuration must not
+        // be written to as if it were this file.
+        log_fp = log_path.empty() ? nullptr : fopen(log_path.c_str_utf8(), kAppendMode);
+        if (log_fp == nullptr) return -1;
+        *log_size = 0;
+        Logger::log_path = log_path;
+        Logger::rotate_cnt = rotate_cnt;
     }
 
     *log_rotated_count_shared = 0;

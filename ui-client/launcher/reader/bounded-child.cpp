@@ -58,6 +58,20 @@ bool WriteAll(int fd, const char* data, size_t size) {
     return true;
 }
 
+// Hands each whole record at the start of *pending to listener and drops it;
+// a part of one stays. false when a record breaks the format.
+bool RelayRecords(std::string* pending, const BoundedChild::Listener& listener) {
+    while (pending->size() >= kHeaderSize) {
+        uint32_t size = 0;
+        std::memcpy(&size, &(*pending)[1], sizeof(size));
+        if (size > ChildChannel::kMaxPayload) return false;
+        if (pending->size() < kHeaderSize + size) break;
+        listener((*pending)[0], pending->substr(kHeaderSize, size));
+        pending->erase(0, kHeaderSize + size);
+    }
+    return true;
+}
+
 }  // namespace
 
 ChildChannel::ChildChannel(int fd)
@@ -152,17 +166,7 @@ BoundedChild::End BoundedChild::Wait(pid_t pid, int fd,
             continue;
         }
         pending.append(buf, static_cast<size_t>(n));
-        while (pending.size() >= kHeaderSize) {
-            uint32_t size = 0;
-            std::memcpy(&size, &pending[1], sizeof(size));
-            if (size > ChildChannel::kMaxPayload) {
-                broken = true;
-                break;
-            }
-            if (pending.size() < kHeaderSize + size) break;
-            listener(pending[0], pending.substr(kHeaderSize, size));
-            pending.erase(0, kHeaderSize + size);
-        }
+        broken = !RelayRecords(&pending, listener);
     }
 }
 

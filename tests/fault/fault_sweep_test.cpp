@@ -73,8 +73,6 @@ const HandedOver kHandedOver[] = {
     {"proc", "/proc/self/fd/", "an INFO that can't be read is taken as no version (no /proc)"},
     {"rename", "Nimbra.app_tmp",
      "a whole copy that can't be moved back from its backup name is not started from there"},
-    {"open", "open(w) *Nimbra.app.pending.new",
-     "a recovered copy whose record can't be rewritten is taken as unfinished: nothing starts"},
 };
 
 // Failures that the archive library reports with the errno of the fallback

@@ -468,20 +468,23 @@ TEST_F(PrepareTest, NextRunAfterAKillEndsWithTheWholeOldOrTheWholeNewCopy) {
         const Package* tmp;
         const Package* tmp1;
         const Package* after_failure;  // expected app folder after a failed retry
+        bool startable;                // the app folder may be started as it stands
     } cases[] = {
-        {"record written, nothing renamed", "whole 0\n", &old_, nullptr, nullptr, &old_},
-        {"renamed, record not yet updated", "whole 0\n", nullptr, &old_, nullptr, &old_},
-        {"renamed past a stale name", "whole 1\n", nullptr, &partial_old, &old_, &old_},
-        {"during extraction", "partial 0\n", &partial_new, &old_, nullptr, &old_},
-        {"client started, new copy not yet durable", "partial 0\n", &new_, &old_, nullptr, &old_},
-        {"during the trial of the new client", "trial 0\n", &new_, &old_, nullptr, &old_},
-        {"during the rollback", "partial 1\n", &partial_new, &partial_old, &old_, &old_},
-        {"old copy moved back by a recovery", "partial 0\n", &old_, nullptr, nullptr, &old_},
-        {"while removing the backups", "whole -1\n", &new_, &partial_old, nullptr, &new_},
+        {"record written, nothing renamed", "whole 0\n", &old_, nullptr, nullptr, &old_, true},
+        {"renamed, record not yet updated", "whole 0\n", nullptr, &old_, nullptr, &old_, false},
+        {"renamed past a stale name", "whole 1\n", nullptr, &partial_old, &old_, &old_, false},
+        {"during extraction", "partial 0\n", &partial_new, &old_, nullptr, &old_, false},
+        {"client started, new copy not yet durable", "partial 0\n", &new_, &old_, nullptr, &old_,
+         false},
+        {"during the trial of the new client", "trial 0\n", &new_, &old_, nullptr, &old_, false},
+        {"during the rollback", "partial 1\n", &partial_new, &partial_old, &old_, &old_, false},
+        {"old copy moved back by a recovery", "partial 0\n", &old_, nullptr, nullptr, &old_, true},
+        {"while removing the backups", "whole -1\n", &new_, &partial_old, nullptr, &new_, true},
         {"while removing the second of two backups", "whole -1\n", &new_, nullptr, &partial_old,
-         &new_},
-        {"during a first installation", "partial -1\n", &partial_new, nullptr, nullptr, nullptr},
-        {"record unreadable", "garbage\n", &old_, nullptr, nullptr, &old_},
+         &new_, true},
+        {"during a first installation", "partial -1\n", &partial_new, nullptr, nullptr, nullptr,
+         false},
+        {"record unreadable", "garbage\n", &old_, nullptr, nullptr, &old_, false},
     };
     for (const auto& c : cases) {
         for (const bool retry_fails : {true, false}) {
@@ -493,6 +496,7 @@ TEST_F(PrepareTest, NextRunAfterAKillEndsWithTheWholeOldOrTheWholeNewCopy) {
             if (c.tmp1) WriteTree(backup(1), *c.tmp1);
 
             PackageService s(retry_fails ? damaged() : good());
+            EXPECT_EQ(s.HasWholeCopy(), c.startable);
             // A copy recorded whole is finished, not extracted again.
             if (std::string(c.record) == "whole -1\n") {
                 s.source_version.build_version = s.target_version.build_version = "101";

@@ -273,7 +273,12 @@ bool Service::IsNewCopyWhole(const ustring& app_dir) const {
 // ---- Finishing and recovering ----
 
 bool Service::HasWholeCopy() const {
-    return !IsPreparationUnfinished() && IsExecutableInCopy(layout.app_folder, kStartScriptInCopy);
+    // A record left by a preparation that this run could not finish still
+    // says where the whole copy is: in the app folder once it was put back
+    // there, even when the record could not be rewritten to say so.
+    const PreparationMarker marker(layout.app_folder);
+    return (!marker.Exists() || marker.SaysAppFolderIsWhole()) &&
+           IsExecutableInCopy(layout.app_folder, kStartScriptInCopy);
 }
 
 int Service::FinishRecordedUpgrade() {

@@ -48,9 +48,10 @@ public:
     enum class Failure { kNone, kNoSpace, kNoClient, kOther };
     Failure LastFailure() const { return last_failure; }
     // Whether the app folder holds a whole copy of the client whose start
-    // script may be run: no preparation is unfinished and the start script
-    // is an executable regular file, or a link that leads to one inside the
-    // copy.
+    // script may be run: no preparation is unfinished, or the readable
+    // record of one names the app folder as the last whole copy, and the
+    // start script is an executable regular file, or a link that leads to
+    // one inside the copy.
     bool HasWholeCopy() const;
     // Puts the last whole copy of a preparation that an earlier run left
     // unfinished back into the app folder (or, with none, removes the

@@ -146,6 +146,12 @@ ustring PreparationMarker::WholeCopy() const {
     return backup >= 0 && app_exists ? app_dir_ : ustring();
 }
 
+bool PreparationMarker::SaysAppFolderIsWhole() const {
+    std::string state;
+    int backup = -1;
+    return Read(&state, &backup) && WholeCopy() == app_dir_;
+}
+
 FailedStartRecord::FailedStartRecord(const ustring& app_dir) : path_(app_dir + ".failed") {}
 
 bool FailedStartRecord::Allows(int build, time_t now, int interval_s, int* count,

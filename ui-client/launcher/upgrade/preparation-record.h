@@ -65,6 +65,9 @@ public:
     // and the folders present: the app folder, a backup, or empty for none.
     // An unreadable record trusts an existing app folder.
     ustring WholeCopy() const;
+    // Whether the record can be read and names the app folder as the last
+    // whole copy.
+    bool SaysAppFolderIsWhole() const;
 
     const ustring& path() const { return path_; }
 

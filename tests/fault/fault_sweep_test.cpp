@@ -61,16 +61,14 @@ int ErrnoValue(const std::string& name) {
     return values.at(name);
 }
 
-// Faults the sweep found that belong to changes made elsewhere at the same
-// time: these points are left out until those are merged (the full sweep
-// runs the thread class all the same).
+// Points where the promise is knowingly not kept, each with its reason: the
+// sweep reports them and leaves them out.
 struct HandedOver {
     const char* cls;
     const char* call;  // parts of the failed call's report, in order, '*' between
     const char* why;
 };
 const HandedOver kHandedOver[] = {
-    {"proc", "/proc/self/fd/", "an INFO that can't be read is taken as no version (no /proc)"},
     {"rename", "Nimbra.app_tmp",
      "a whole copy that can't be moved back from its backup name is not started from there"},
 };

@@ -49,24 +49,27 @@ bool FillCopy(int fd, const std::string& bytes) {
 }
 
 // A copy of bytes that the toolkit can read by a path of plain ASCII: a
-// memory file reached through /proc/self/fd/N, or, where /proc is not
-// mounted (a sandbox, a chroot) or memory files can't be made, a private
+// memory file reached through /proc/self/fd/N (in_memory), or a private
 // temporary file, removed again by the caller (*temporary set). The
 // descriptor, or -1 with errno set.
-int VersionCopy(const std::string& bytes, QString* path, bool* temporary) {
+int VersionCopy(const std::string& bytes, bool in_memory, QString* path, bool* temporary) {
     *temporary = false;
-    int fd = memfd_create("INFO", MFD_CLOEXEC);
-    if (fd >= 0) {
+    if (in_memory) {
+        const int fd = memfd_create("INFO", MFD_CLOEXEC);
+        if (fd < 0) return -1;
         const QByteArray proc = "/proc/self/fd/" + QByteArray::number(fd);
         if (access(proc.constData(), R_OK) == 0 && FillCopy(fd, bytes)) {
             *path = QString::fromLatin1(proc);
             return fd;
         }
+        const int err = errno;
         close(fd);
+        errno = err;
+        return -1;
     }
     QByteArray name = QFile::encodeName(QDir::tempPath()) + "/nimbra-INFO-XXXXXX";
     if (QFile::encodeName(QFile::decodeName(name)) != name) name = "/tmp/nimbra-INFO-XXXXXX";
-    fd = mkostemp(name.data(), O_CLOEXEC);
+    const int fd = mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) return -1;
     if (!FillCopy(fd, bytes)) {
         const int err = errno;
@@ -80,9 +83,9 @@ int VersionCopy(const std::string& bytes, QString* path, bool* temporary) {
     return fd;
 }
 
-}  // namespace
-
-int ReadVersionFile(const ustring& path, VersionInfo& info) {
+// Reads the version group of the INI file at path into info. false when the
+// toolkit could not open the file (it says no more than that).
+bool ReadVersionGroup(const QString& path, VersionInfo& info) {
     static const struct {
         const char* key;
         ustring VersionInfo::*field;
@@ -92,34 +95,49 @@ int ReadVersionFile(const ustring& path, VersionInfo& info) {
         {"build_version", &VersionInfo::build_version},
         {"icon_overlay_version", &VersionInfo::icon_overlay_version},
     };
+    QSettings settings(path, QSettings::IniFormat);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 5 takes the bytes of a file without a byte order mark as Latin-1;
+    // Qt 6 reads every INI file as UTF-8 and has no codec setting. INFO is
+    // UTF-8 text, so both read it the same way.
+    settings.setIniCodec("UTF-8");
+#endif
+    if (settings.status() == QSettings::AccessError) return false;
+    settings.beginGroup(QStringLiteral("Version"));
+    for (const auto& k : kKeys) {
+        const QString key = QString::fromLatin1(k.key);
+        if (settings.contains(key)) info.*k.field = ToUstring(settings.value(key).toString());
+    }
+    return true;
+}
+
+}  // namespace
+
+int ReadVersionFile(const ustring& path, VersionInfo& info) {
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno;
     std::string bytes;
-    const int err = ReadVersionBytes(fd, &bytes);
+    int err = ReadVersionBytes(fd, &bytes);
     close(fd);
     if (err != 0) return err;
-    QString copy_path;
-    bool temporary = false;
-    const int copy = VersionCopy(bytes, &copy_path, &temporary);
-    if (copy < 0) return errno;
-    {
-        QSettings settings(copy_path, QSettings::IniFormat);
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-        // Qt 5 takes the bytes of a file without a byte order mark as
-        // Latin-1; Qt 6 reads every INI file as UTF-8 and has no codec
-        // setting. INFO is UTF-8 text, so both read it the same way.
-        settings.setIniCodec("UTF-8");
-#endif
-        settings.beginGroup(QStringLiteral("Version"));
-        for (const auto& k : kKeys) {
-            const QString key = QString::fromLatin1(k.key);
-            if (settings.contains(key)) info.*k.field = ToUstring(settings.value(key).toString());
+    // A memory file first; where /proc is not mounted (a sandbox, a chroot),
+    // memory files can't be made or the toolkit can't open the one made, a
+    // temporary file.
+    for (const bool in_memory : {true, false}) {
+        QString copy_path;
+        bool temporary = false;
+        const int copy = VersionCopy(bytes, in_memory, &copy_path, &temporary);
+        if (copy < 0) {
+            err = errno;
+            continue;
         }
-        settings.endGroup();
+        const bool read = ReadVersionGroup(copy_path, info);
+        if (temporary) unlink(QFile::encodeName(copy_path).constData());
+        close(copy);
+        if (read) return 0;
+        err = EIO;  // the toolkit keeps the reason to itself
     }
-    if (temporary) unlink(QFile::encodeName(copy_path).constData());
-    close(copy);
-    return 0;
+    return err;
 }
 
 int BuildNumber(const ustring& text) {

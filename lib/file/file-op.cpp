@@ -211,10 +211,7 @@ InTheWay FSMKDirPInTheWay(const char* level, bool followed, bool force, bool las
     if (force) return InTheWay::kReplace;
     if (last) {
         errno = EEXIST;
-        NLOG_INFO(
-            "FSMKDirP: path: %s is existing file or symbolic link pointed "
-            "to file\n",
-            level);
+        NLOG_INFO("FSMKDirP: path: %s is existing file or symbolic link pointed to file\n", level);
         return InTheWay::kFail;
     }
     // The next level cannot be made below it; that failure ends the call.
@@ -247,10 +244,8 @@ int FSMKDir(const ustring& path, bool isCreateParent) {
     }
     if (info.isExist) {
         if (info.type == FT_DIR) return 0;
-        NLOG_ERROR(
-            "FSMKDir: Create a folder but local file system is not directory "
-            "'%s' (%d)\n",
-            path.c_str(), static_cast<int>(info.type));
+        NLOG_ERROR("FSMKDir: Create a folder but local file system is not directory '%s' (%d)\n",
+                   path.c_str(), static_cast<int>(info.type));
         return -1;
     }
     const int r =
@@ -605,8 +600,8 @@ bool FSIsParentFolder(const ustring& parent, const ustring& child) {
 int FSCreateSymbolicLink(const ustring& target_path, const ustring& link_path) {
     if (symlink(target_path.c_str(), link_path.c_str()) != 0) {
         NLOG_ERROR(
-            "FSCreateSymbolicLink: Failed to create symbolic link '%s' -> "
-            "'%s' (code: %d, msg: %s)\n",
+            "FSCreateSymbolicLink: Failed to create symbolic link '%s' -> '%s' (code: %d, msg: "
+            "%s)\n",
             target_path.c_str(), link_path.c_str(), errno, strerror(errno));
         return -1;
     }
@@ -616,10 +611,8 @@ int FSCreateSymbolicLink(const ustring& target_path, const ustring& link_path) {
 int FSReadSymbolicLink(const ustring& link_path, ustring& target_path) {
     const std::string target = ReadLinkBytes(link_path.c_str());
     if (target.empty()) {
-        NLOG_ERROR(
-            "FSReadSymbolicLink: Failed to read symbolic link '%s' (code: "
-            "%d, msg: %s)\n",
-            link_path.c_str(), errno, strerror(errno));
+        NLOG_ERROR("FSReadSymbolicLink: Failed to read symbolic link '%s' (code: %d, msg: %s)\n",
+                   link_path.c_str(), errno, strerror(errno));
         return -1;
     }
     target_path = target.c_str();

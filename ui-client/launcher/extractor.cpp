@@ -475,8 +475,8 @@ bool RunReader(const ustring& source, bool bounded, const BoundedChild::Limits& 
     const BoundedChild::End end = child.Run(GuardMemory(body), relay);
     if (refused_memory && (end != BoundedChild::End::kExited || child.status() != 0)) {
         NLOG_ERROR(
-            "reading '%s' needs more memory than the reader "
-            "may use: its ceiling of %llu MiB was reached\n",
+            "reading '%s' needs more memory than the reader may use: its ceiling of %llu MiB was "
+            "reached\n",
             source.c_str_utf8(), static_cast<unsigned long long>(limits.memory >> 20));
     }
     switch (end) {
@@ -487,12 +487,10 @@ bool RunReader(const ustring& source, bool bounded, const BoundedChild::Limits& 
                        static_cast<long long>(limits.time.count() / 1000));
             return false;
         case BoundedChild::End::kSignalled:
-            NLOG_ERROR(
-                "reading '%s' ended by signal %d (limits: %lld "
-                "s, %llu MiB)\n",
-                source.c_str_utf8(), child.status(),
-                static_cast<long long>(limits.time.count() / 1000),
-                static_cast<unsigned long long>(limits.memory >> 20));
+            NLOG_ERROR("reading '%s' ended by signal %d (limits: %lld s, %llu MiB)\n",
+                       source.c_str_utf8(), child.status(),
+                       static_cast<long long>(limits.time.count() / 1000),
+                       static_cast<unsigned long long>(limits.memory >> 20));
             return false;
         case BoundedChild::End::kNotStarted:
             break;

@@ -297,10 +297,8 @@ void Launcher::Start() {
         emit sigStart();
         return;
     }
-    NLOG_ERROR(
-        "cannot create the worker thread: %s, preparing the "
-        "client on the main thread\n",
-        ThreadCreationError());
+    NLOG_ERROR("cannot create the worker thread: %s, preparing the client on the main thread\n",
+               ThreadCreationError());
     Worker* worker = m_worker.get();
     QMetaObject::invokeMethod(
         this, [worker] { worker->HandleServicce(); }, Qt::QueuedConnection);

@@ -96,8 +96,7 @@ public:
         if (!platform_fallback_ || QGuiApplication::platformName() != QLatin1String("offscreen"))
             return;
         NLOG_WARNING(
-            "no display could be opened (platforms '%s'), "
-            "preparing the client without a window\n",
+            "no display could be opened (platforms '%s'), preparing the client without a window\n",
             user_platform_.isEmpty() ? "default" : user_platform_.constData());
     }
 

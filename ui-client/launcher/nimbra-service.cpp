@@ -141,8 +141,8 @@ bool Service::IsRetryDue() const {
     struct tm tm;
     if (localtime_r(&last, &tm) != nullptr) strftime(when, sizeof(when), "%b %d %H:%M:%S", &tm);
     NLOG_WARNING(
-        "the client of build %d did not come up %d times "
-        "in a row, last on %s; trying it again %d s after that\n",
+        "the client of build %d did not come up %d times in a row, last on %s; trying it again %d "
+        "s after that\n",
         build, count, when, retry_interval_s);
     return false;
 }
@@ -251,10 +251,8 @@ bool Service::IsNewCopyWhole(const ustring& app_dir) const {
         // A read that failed says nothing about the package (an INFO that
         // is absent does): the copy is rolled back all the same, but the
         // log names the read.
-        NLOG_ERROR(
-            "cannot read the version file '%s' of the "
-            "extracted copy: %s\n",
-            info.c_str(), strerror(err));
+        NLOG_ERROR("cannot read the version file '%s' of the extracted copy: %s\n", info.c_str(),
+                   strerror(err));
         return false;
     }
     std::string missing;

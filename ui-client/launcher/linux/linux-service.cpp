@@ -86,10 +86,7 @@ bool LinuxService::IsNeedUpgrade() {
     if (!PerUserBinPathExist()) need_upgrade = true;
     // A copy left half-extracted may hold the new INFO and the executable.
     if (IsPreparationUnfinished()) {
-        NLOG_NOTE(
-            "the preparation of '%s' did not finish "
-            "last time\n",
-            layout.app_folder.c_str());
+        NLOG_NOTE("the preparation of '%s' did not finish last time\n", layout.app_folder.c_str());
         need_upgrade = true;
     }
     return need_upgrade;
@@ -133,10 +130,7 @@ int LinuxService::HandlePackageUpgrade() {
 void LinuxService::StopService() {
     const ustring ui_pid_file = layout.PidFile();
     if (!IsFileExist(ui_pid_file, false)) {
-        NLOG_DEBUG(
-            "pid file '%s' does not exist, no need to "
-            "terminate\n",
-            ui_pid_file.c_str());
+        NLOG_DEBUG("pid file '%s' does not exist, no need to terminate\n", ui_pid_file.c_str());
         return;
     }
     pid_t pid = 0;
@@ -152,16 +146,11 @@ namespace {
 bool LogUnreadPidFile(const ustring& path, const Status& read) {
     switch (WhyNotRead(path, read.err())) {
         case PidFileProblem::kUnreadable:
-            NLOG_ERROR(
-                "cannot read pid file '%s': %s, not "
-                "replacing the copy\n",
-                path.c_str(), strerror(read.err()));
+            NLOG_ERROR("cannot read pid file '%s': %s, not replacing the copy\n", path.c_str(),
+                       strerror(read.err()));
             return true;
         case PidFileProblem::kNotRegular:
-            NLOG_NOTE(
-                "pid file '%s' is not a regular file, "
-                "nothing to stop\n",
-                path.c_str());
+            NLOG_NOTE("pid file '%s' is not a regular file, nothing to stop\n", path.c_str());
             return false;
         case PidFileProblem::kAbsent:
             break;
@@ -183,18 +172,14 @@ bool LinuxService::ReadClientPid(const ustring& ui_pid_file, pid_t* pid) {
         return false;
     }
     if (found == PidFileRead::kTooLarge)
-        NLOG_NOTE(
-            "pid file '%s' is larger than %d bytes, "
-            "nothing to stop\n",
-            ui_pid_file.c_str(), static_cast<int>(kMaxPidFileSize));
+        NLOG_NOTE("pid file '%s' is larger than %d bytes, nothing to stop\n", ui_pid_file.c_str(),
+                  static_cast<int>(kMaxPidFileSize));
     if (found == PidFileRead::kMalformed)
         NLOG_NOTE("Failed to read pid file '%s', not exist ?\n", ui_pid_file.c_str());
     if (found != PidFileRead::kPid) return false;
     if (!ParsePid(value, pid)) {
-        NLOG_NOTE(
-            "pid '%s' in '%s' names no process, nothing "
-            "to stop\n",
-            value.c_str(), ui_pid_file.c_str());
+        NLOG_NOTE("pid '%s' in '%s' names no process, nothing to stop\n", value.c_str(),
+                  ui_pid_file.c_str());
         return false;
     }
     return true;
@@ -209,20 +194,17 @@ bool LinuxService::MayStop(pid_t pid, const ustring& ui_pid_file) {
         // replacing the copy under a client that still runs is not safe.
         client_unverified_ = true;
         NLOG_ERROR(
-            "cannot tell whether process %d of '%s' "
-            "is the client: /proc: %s, not replacing the copy\n",
+            "cannot tell whether process %d of '%s' is the client: /proc: %s, not replacing the "
+            "copy\n",
             static_cast<int>(pid), ui_pid_file.c_str(), strerror(errno));
     } else if (check == Check::kUnknown) {
         client_unverified_ = true;
         NLOG_ERROR(
-            "cannot tell whether process %d of '%s' "
-            "is the client: %s, not replacing the copy\n",
+            "cannot tell whether process %d of '%s' is the client: %s, not replacing the copy\n",
             static_cast<int>(pid), ui_pid_file.c_str(), why.c_str());
     } else {
-        NLOG_NOTE(
-            "process %d of '%s' is not the client in "
-            "'%s', not stopping it\n",
-            static_cast<int>(pid), ui_pid_file.c_str(), layout.app_folder.c_str());
+        NLOG_NOTE("process %d of '%s' is not the client in '%s', not stopping it\n",
+                  static_cast<int>(pid), ui_pid_file.c_str(), layout.app_folder.c_str());
     }
     return false;
 }
@@ -251,8 +233,7 @@ void LinuxService::TerminateClient(pid_t pid) {
     } else if (check == Check::kUnknown) {
         client_unverified_ = true;
         NLOG_ERROR(
-            "cannot tell whether process %d still "
-            "runs the client: %s, not replacing the copy\n",
+            "cannot tell whether process %d still runs the client: %s, not replacing the copy\n",
             static_cast<int>(pid), why.c_str());
     }
 }
@@ -309,10 +290,8 @@ void LinuxService::PostUpgrade() {
     if (trial_passed_ || last_failure == Failure::kNoClient) return;
     // An unfinished copy may hold a start script and still lack the rest.
     if (!HasWholeCopy()) {
-        NLOG_ERROR(
-            "no whole copy of the client in '%s', not "
-            "starting it\n",
-            layout.app_folder.c_str());
+        NLOG_ERROR("no whole copy of the client in '%s', not starting it\n",
+                   layout.app_folder.c_str());
         return;
     }
     LaunchPerUserBin();
@@ -376,18 +355,14 @@ void LinuxService::WaitForStartScript(pid_t pid, const std::function<bool()>& wr
         int status = 0;
         if (waitpid(pid, &status, WNOHANG) == pid) {
             if (!Succeeded(status))
-                NLOG_ERROR(
-                    "the client of '%s' may not have "
-                    "started: %s\n",
-                    layout.app_folder.c_str(), ScriptEnd(status).c_str());
+                NLOG_ERROR("the client of '%s' may not have started: %s\n",
+                           layout.app_folder.c_str(), ScriptEnd(status).c_str());
             break;
         }
         if (written() && LiveClient() > 0) break;
         if (deadline.Passed()) {
-            NLOG_WARNING(
-                "'%s' still runs after %d s, no "
-                "longer waiting for it\n",
-                layout.StartScript().c_str(), start_script_wait_ms / 1000);
+            NLOG_WARNING("'%s' still runs after %d s, no longer waiting for it\n",
+                         layout.StartScript().c_str(), start_script_wait_ms / 1000);
             break;
         }
         deadline.Pause(fd.get());
@@ -428,8 +403,8 @@ bool LinuxService::StartCheckedCopy(const std::function<void()>& spawned) {
     if (why.empty()) {
         if (client == 0)
             NLOG_NOTE(
-                "no client of '%s' in the pid file "
-                "after %d ms and no sign of failure, taking it as slow\n",
+                "no client of '%s' in the pid file after %d ms and no sign of failure, taking it "
+                "as slow\n",
                 layout.app_folder.c_str(), trial_window_ms);
         // A script that still runs is waited for later, unless the client it
         // runs is up already.

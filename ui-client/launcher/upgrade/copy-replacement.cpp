@@ -14,8 +14,8 @@
 
 #include "file/file-op.h"
 #include "file/path-util.h"
-#include "log.h"
 #include "file/tree-removal.h"
+#include "log.h"
 
 namespace {
 
@@ -34,10 +34,8 @@ int DiscardUnfinishedCopy(const ustring& app_dir) {
         const ustring aside = GetAppBackupDir(app_dir, i);
         if (IsFileExist(aside, false)) continue;
         if (FSRename(app_dir, aside, false) == 0) return 0;
-        NLOG_ERROR(
-            "failed to move the unfinished copy '%s' to "
-            "'%s': %s\n",
-            app_dir.c_str(), aside.c_str(), strerror(errno));
+        NLOG_ERROR("failed to move the unfinished copy '%s' to '%s': %s\n", app_dir.c_str(),
+                   aside.c_str(), strerror(errno));
         return -1;
     }
     NLOG_ERROR("failed to remove the unfinished copy '%s'\n", app_dir.c_str());
@@ -112,10 +110,8 @@ int RestoreBackup(const ustring& app_dir, PreparationMarker& marker, int backup)
 
 int RestoreWholeCopy(const ustring& app_dir, const PreparationMarker& marker) {
     const ustring whole = marker.WholeCopy();
-    NLOG_NOTE(
-        "an earlier preparation of '%s' did not finish, "
-        "last whole copy: '%s'\n",
-        app_dir.c_str(), whole.c_str());
+    NLOG_NOTE("an earlier preparation of '%s' did not finish, last whole copy: '%s'\n",
+              app_dir.c_str(), whole.c_str());
     if (whole == app_dir) return 0;
     if (DiscardUnfinishedCopy(app_dir) != 0) return -1;
     if (whole.empty()) return 0;
@@ -140,8 +136,8 @@ bool FitsBeside(const ustring& holder, const PackageSummary& summary) {
     }
     if (bytes >= needed && inodes >= summary.entries) return true;
     NLOG_ERROR(
-        "not enough free space in '%s': %lld bytes and "
-        "%d files needed, %lld bytes and %lld files available\n",
+        "not enough free space in '%s': %lld bytes and %d files needed, %lld bytes and %lld files "
+        "available\n",
         where.c_str(), static_cast<long long>(needed), summary.entries,
         static_cast<long long>(bytes), static_cast<long long>(inodes));
     return false;
@@ -206,10 +202,8 @@ int BackUpAppFolder(const ustring& app_dir, PreparationMarker& marker, int* back
             return -1;
         }
         if (rename_count >= MAX_RENAME_COUNT) {
-            NLOG_ERROR(
-                "failed to backup app from '%s' -> '%s' at "
-                "max retries, exiting\n",
-                app_dir.c_str(), backup_dir.c_str());
+            NLOG_ERROR("failed to backup app from '%s' -> '%s' at max retries, exiting\n",
+                       app_dir.c_str(), backup_dir.c_str());
             marker.Remove();
             return -1;
         }
@@ -238,14 +232,10 @@ int RecordExtraction(const ustring& app_dir, PreparationMarker& marker, int back
 
 void RollBack(const ustring& app_dir, PreparationMarker& marker, int backup) {
     if (backup < 0) {
-        NLOG_ERROR(
-            "Failed to extract package, and no old "
-            "installation to rollback\n");
+        NLOG_ERROR("Failed to extract package, and no old installation to rollback\n");
         return;
     }
-    NLOG_ERROR(
-        "Failed to extract package, rollback to old "
-        "installation\n");
+    NLOG_ERROR("Failed to extract package, rollback to old installation\n");
     RestoreBackup(app_dir, marker, backup);
 }
 
@@ -253,10 +243,8 @@ void RemoveBackups(const ustring& app_dir, PreparationMarker& marker) {
     Status durable = SyncFolder(app_dir, syncfs);
     if (durable.ok()) durable = marker.RecordWhole(-1);
     if (!durable.ok()) {
-        NLOG_ERROR(
-            "failed to make '%s' durable, keeping the "
-            "backup app: %s\n",
-            app_dir.c_str(), strerror(durable.err()));
+        NLOG_ERROR("failed to make '%s' durable, keeping the backup app: %s\n", app_dir.c_str(),
+                   strerror(durable.err()));
         return;
     }
     NLOG_INFO("user installation is ready, removing backup app\n");
@@ -267,14 +255,10 @@ void GoBackAfterFailedStart(const ustring& app_dir, PreparationMarker& marker, i
                             int build) {
     FailedStartRecord(app_dir).Add(build, time(nullptr));
     if (backup < 0) {
-        NLOG_ERROR(
-            "the new client did not come up, and no old "
-            "installation to rollback\n");
+        NLOG_ERROR("the new client did not come up, and no old installation to rollback\n");
         if (SyncFolder(app_dir, syncfs).ok()) DropBackups(app_dir, marker);
         return;
     }
-    NLOG_ERROR(
-        "the new client did not come up, rollback to old "
-        "installation\n");
+    NLOG_ERROR("the new client did not come up, rollback to old installation\n");
     RestoreBackup(app_dir, marker, backup);
 }

@@ -28,9 +28,7 @@ ustring GetAppBackupDir(const ustring& app_dir, int backup) {
         char number[8];
         const int n = snprintf(number, sizeof(number), "%d", backup);
         if (n < 0 || n >= static_cast<int>(sizeof(number))) {
-            NLOG_ERROR(
-                "snprintf failed (continuing without "
-                "postfix)");
+            NLOG_ERROR("snprintf failed (continuing without postfix)");
         } else {
             backup_dir += number;
         }

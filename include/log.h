@@ -96,7 +96,8 @@ private:
 
 // One record "[TAG] <source>(<line>): <text>" from a file that defines
 // kLogComponent (the component whose threshold applies) and kLogSource (the
-// name its records carry, the source file's path without extension). fmt is
+// name its records carry: the source file's path without extension, or for
+// the pieces of a component split over several files, the component's). fmt is
 // the text after the prefix, newline included. errno is kept, so a caller may
 // log a failure and then report its errno. NIMBRA_LOG_PREFIX is the prefix's
 // format, which takes kLogSource and the line; a record sent elsewhere uses it

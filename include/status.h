@@ -18,6 +18,10 @@ public:
         return Status(std::move(call), err != 0 ? err : EIO);
     }
 
+    // call on path failed with err: "<call> '<path>'". Plain pointers, so
+    // that nothing allocates while the arguments, errno among them, are read.
+    static Status Failed(const char* call, const char* path, int err);
+
     bool ok() const { return err_ == 0; }
     int err() const { return err_; }
     // What failed, for example "open '/home/u/.NimbraBackup/Nimbra.app/INFO'".

@@ -77,9 +77,11 @@ int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin);
 // Moves from to to, across file systems by copy-then-remove. 0; -1 empty
 // argument; -2 from missing; -3 move failed; -100 name too long. Logs nothing.
 int FSRename(const ustring& from, const ustring& to, bool do_case_check);
-// Removes path and everything below it with RemoveTree (links are removed,
-// not followed; what can be removed is). 0 (also when nothing was there); -1
-// empty or not examinable; -3 failed (a warning logged).
+// Removes path and everything below it with RemoveTree: links are removed,
+// not followed; folders this user owns are made writable on the way (and
+// stay so if the removal fails); what can be removed is, past a failure. 0
+// (also when nothing was there); -1 empty or not examinable; -3 failed (a
+// warning logged).
 int FSRemove(const ustring& path, bool allowundo);
 
 ustring FSParentPath(const ustring& path);

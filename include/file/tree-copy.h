@@ -17,7 +17,7 @@
 using TreeCopyObserver = std::function<void(bool failed, const std::string& text)>;
 
 // Copies src to dest: a file with FSCopy, a folder by making dest (and its
-// parents) and copying each entry into it, folders first in listing order.
+// parents) and copying each entry into it, in listing order.
 // Stops at the first failure, which the result names (the call and its
 // errno); each failed level is also told to observe (if set), innermost
 // first. What was copied before a failure stays.

@@ -106,7 +106,8 @@ bool ReadHead(const std::string& path, size_t limit, std::string* head, bool* wh
     UniqueFd fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
     if (!fd.ok()) return false;
     const int err = ReadHeadOf(fd.get(), limit, head, whole);
+    if (err == 0) return true;
     fd.reset();
     errno = err;  // what failed, for the caller
-    return err == 0;
+    return false;
 }

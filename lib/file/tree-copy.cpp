@@ -28,9 +28,9 @@ private:
     void Tell(bool failed, const std::string& text) const {
         if (observe_) observe_(failed, text);
     }
-    // Tells what failed and returns the failure of call, with the errno it left.
-    Status Fail(const std::string& what, const std::string& call) const {
-        const int err = errno;
+    // Tells what failed and returns the failure of call with err (read by
+    // the caller before these texts are built: building them may set errno).
+    Status Fail(int err, const std::string& what, const std::string& call) const {
         Tell(true, what);
         return Status::Failed(call, err);
     }
@@ -41,29 +41,35 @@ private:
 Status TreeCopy::Path(const ustring& src, const ustring& dest) {
     Tell(false, "copy from " + Quoted(src) + " to " + Quoted(dest));
     FILE_INFO info;
-    if (FSStat(src, info, false) != 0)
-        return Fail("failed to stat source " + Quoted(src), "stat " + Quoted(src));
+    if (FSStat(src, info, false) != 0) {
+        const int err = errno;
+        return Fail(err, "failed to stat source " + Quoted(src), "stat " + Quoted(src));
+    }
     if (!info.isExist) {
-        errno = ENOENT;
-        return Fail("source path " + Quoted(src) + " does not exist", "stat " + Quoted(src));
+        return Fail(ENOENT, "source path " + Quoted(src) + " does not exist",
+                    "stat " + Quoted(src));
     }
     if (info.type == FT_DIR) return Folder(src, dest);
     if (FSCopy(src, dest, false) == 0) return Status();
-    return Fail(CopyFailure(src, dest), "copy " + Quoted(src) + " to " + Quoted(dest));
+    const int err = errno;
+    return Fail(err, CopyFailure(src, dest), "copy " + Quoted(src) + " to " + Quoted(dest));
 }
 
 Status TreeCopy::Folder(const ustring& src, const ustring& dest) {
     // A destination inside the source would be copied into itself without end.
     if (FSIsParentFolder(src, dest)) {
-        errno = EINVAL;
-        return Fail("dest folder " + Quoted(dest) + " lies inside " + Quoted(src),
+        return Fail(EINVAL, "dest folder " + Quoted(dest) + " lies inside " + Quoted(src),
                     "copy " + Quoted(src) + " into " + Quoted(dest));
     }
-    if (FSMKDir(dest, true) != 0)
-        return Fail("failed to create dest folder " + Quoted(dest), "mkdir " + Quoted(dest));
+    if (FSMKDir(dest, true) != 0) {
+        const int err = errno;
+        return Fail(err, "failed to create dest folder " + Quoted(dest), "mkdir " + Quoted(dest));
+    }
     DIR_HANDLE handle;
-    if (FSOpenDir(src, 0, handle) != 0)
-        return Fail("failed to open source folder " + Quoted(src), "opendir " + Quoted(src));
+    if (FSOpenDir(src, 0, handle) != 0) {
+        const int err = errno;
+        return Fail(err, "failed to open source folder " + Quoted(src), "opendir " + Quoted(src));
+    }
     const Status result = Entries(handle, src, dest);
     FSCloseDir(handle);
     return result;
@@ -74,8 +80,11 @@ Status TreeCopy::Entries(DIR_HANDLE& handle, const ustring& src, const ustring& 
     for (;;) {
         const int read = FSReadDir(handle, entry);
         if (read == 0) return Status();
-        if (read < 0)
-            return Fail("failed to read source folder " + Quoted(src), "readdir " + Quoted(src));
+        if (read < 0) {
+            const int err = errno;
+            return Fail(err, "failed to read source folder " + Quoted(src),
+                        "readdir " + Quoted(src));
+        }
         if (entry.name == ustring(".") || entry.name == ustring("..")) continue;
         const ustring from = src + "/" + entry.name;
         const ustring to = dest + "/" + entry.name;
@@ -85,8 +94,10 @@ Status TreeCopy::Entries(DIR_HANDLE& handle, const ustring& src, const ustring& 
             Tell(true, CopyFailure(from, to));
             return copied;
         }
-        if (FSCopy(from, to, false) < 0)
-            return Fail(CopyFailure(from, to), "copy " + Quoted(from) + " to " + Quoted(to));
+        if (FSCopy(from, to, false) < 0) {
+            const int err = errno;
+            return Fail(err, CopyFailure(from, to), "copy " + Quoted(from) + " to " + Quoted(to));
+        }
     }
 }
 

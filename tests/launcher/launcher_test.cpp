@@ -59,7 +59,7 @@ public:
     // Without an upgrade, failure stands for a decision that failed (the
     // machine's version unreadable).
     void PreUpgrade() override {
-        per_user_install_path = GetUserNimbraAppInstallPath();
+        layout.app_folder = GetUserNimbraAppInstallPath();
         if (!need_upgrade_) last_failure = failure;
     }
     bool IsNeedUpgrade() override { return need_upgrade_; }

@@ -33,10 +33,10 @@ public:
 
     int ExtractPackage() override {
         ++extractions;
-        if (FSMKDir(per_user_install_path, true) != 0) return -1;
+        if (FSMKDir(layout.app_folder, true) != 0) return -1;
         Extractor e;
         e.SetSource(archive_.c_str());
-        e.SetTarget(per_user_install_path);
+        e.SetTarget(layout.app_folder);
         return e.Extract();
     }
 

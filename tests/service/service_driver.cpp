@@ -34,7 +34,7 @@ class DyingService : public DriverService {
 public:
     int ExtractPackage() override {
         Service::ExtractPackage();
-        FSRemove(per_user_install_path + "/share", false);
+        FSRemove(layout.app_folder + "/share", false);
         raise(SIGKILL);
         return -1;
     }

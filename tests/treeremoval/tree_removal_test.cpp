@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "service/service_support.h"
 #include "file/tree-removal.h"
+#include "service/service_support.h"
 
 namespace fs = std::filesystem;
 using namespace service_test;

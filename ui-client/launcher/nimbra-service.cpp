@@ -194,7 +194,7 @@ int Service::PrepareUserEnv() {
     int backup = -1;
     if (ReplaceCopy(app_dir, marker, &backup) != 0 || !TryNewCopy(app_dir, marker, backup))
         return -1;
-    RemoveBackups(app_dir, marker);
+    CommitNewCopy(app_dir, marker);
     FailedStartRecord(app_dir).Remove();
     return 0;
 }
@@ -259,8 +259,8 @@ bool Service::IsNewCopyWhole(const ustring& app_dir) const {
     if (copy.build_version.empty() ||
         BuildNumber(copy.build_version) < BuildNumber(target_version.build_version))
         missing = "INFO with the machine-wide build";
-    else if (!IsExecutableInCopy(app_dir, "bin/nimbra-backup-ui"))
-        missing = "executable bin/nimbra-backup-ui";
+    else if (!IsExecutableInCopy(app_dir, kClientInCopy))
+        missing = std::string("executable ") + kClientInCopy;
     else if (!IsExecutableInCopy(app_dir, kStartScriptInCopy))
         missing = std::string("executable ") + kStartScriptInCopy;
     if (missing.empty()) return true;

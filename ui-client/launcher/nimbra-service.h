@@ -25,9 +25,6 @@ public:
 
     Service();
     virtual ~Service();
-    // per_user_install_path refers into the object itself.
-    Service(const Service&) = delete;
-    Service& operator=(const Service&) = delete;
 
     // Stops the user's running client.
     virtual void StopService() = 0;
@@ -156,9 +153,6 @@ protected:
     std::optional<PackageSummary> package_summary;
     // Where this run's files lie, taken when the service is made.
     InstallLayout layout;
-    // layout's app folder, under the name the tests use; assigning it
-    // re-points the app folder of the whole procedure.
-    ustring& per_user_install_path = layout.app_folder;
     VersionInfo target_version;
     VersionInfo source_version;
 };

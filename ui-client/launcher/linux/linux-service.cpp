@@ -53,7 +53,7 @@ LinuxService::~LinuxService() {
 // ---- The upgrade decision: is a new copy due, and may the package replace the old one. ----
 
 bool LinuxService::PerUserBinPathExist() {
-    const ustring per_user_ui_bin = layout.app_folder + "/bin/nimbra-backup-ui";
+    const ustring per_user_ui_bin = layout.app_folder + "/" + kClientInCopy;
     return access(per_user_ui_bin.c_str(), F_OK) == 0;
 }
 
@@ -265,11 +265,12 @@ LinuxService::Check LinuxService::CheckClient(pid_t pid, std::string* why) const
         struct stat st;
         const ustring pid_file = layout.PidFile();
         const int64_t started = StartTimeOf(proc, &failure);
-        if (stat(pid_file.c_str(), &st) != 0)
-            failure.Update(Status::Failed("stat " + std::string(pid_file.c_str()), errno));
-        else if (started >= 0 &&
-                 started <= Nanoseconds(st.st_mtim) + int64_t{kPidFileClockSlackMs} * 1000000 &&
-                 RunsFrom(proc, folder, &failure))
+        if (stat(pid_file.c_str(), &st) != 0) {
+            const int err = errno;
+            failure.Update(Status::Failed("stat " + std::string(pid_file.c_str()), err));
+        } else if (started >= 0 &&
+                   started <= Nanoseconds(st.st_mtim) + int64_t{kPidFileClockSlackMs} * 1000000 &&
+                   RunsFrom(proc, folder, &failure))
             return Check::kClient;
     }
     if (failure.ok()) return Check::kNotClient;

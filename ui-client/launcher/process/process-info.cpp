@@ -17,9 +17,11 @@
 
 namespace {
 
-// Records that call failed with err, unless status is null.
-void Record(Status* status, const std::string& call, int err) {
-    if (status != nullptr) status->Update(Status::Failed(call, err));
+// Records that "<verb> <path><suffix>" failed with err, unless status is
+// null. The text is built here, after errno was read.
+void Record(Status* status, int err, const char* verb, const std::string& path,
+            const char* suffix = "") {
+    if (status != nullptr) status->Update(Status::Failed(verb + (" " + path) + suffix, err));
 }
 
 // The words of a "#!" line after the "#!", split at blanks and tabs.
@@ -55,7 +57,7 @@ std::string ProcFolderOf(pid_t pid) {
 std::string ExecutableOfProcess(const std::string& proc_exe, Status* status) {
     std::string exe = ReadLinkBytes(proc_exe);
     if (exe.empty()) {
-        Record(status, "readlink " + proc_exe, errno);
+        Record(status, errno, "readlink", proc_exe);
         return std::string();
     }
     static const std::string kDeleted = " (deleted)";
@@ -75,7 +77,7 @@ std::vector<std::string> CommandLine(const std::string& proc, Status* status) {
     std::string text;
     std::vector<std::string> args;
     if (!ReadHead(proc + "/cmdline", 65536, &text)) {
-        Record(status, "read " + proc + "/cmdline", errno);
+        Record(status, errno, "read", proc, "/cmdline");
         return args;
     }
     for (size_t at = 0; at < text.size();) {
@@ -94,7 +96,7 @@ std::string ScriptOf(const std::string& proc, Status* status) {
         if (script[0] != '/') {
             const std::string cwd = ReadLinkBytes(proc + "/cwd");
             if (cwd.empty()) {
-                Record(status, "readlink " + proc + "/cwd", errno);
+                Record(status, errno, "readlink", proc, "/cwd");
                 return std::string();
             }
             script = cwd + "/" + script;
@@ -121,13 +123,13 @@ std::string InterpreterOf(const std::string& script, Status* status) {
     struct stat st;
     std::string line;
     if (stat(script.c_str(), &st) != 0) {
-        Record(status, "stat " + script, errno);
+        Record(status, errno, "stat", script);
         return std::string();
     }
     if (!S_ISREG(st.st_mode)) return std::string();
     // The kernel reads at most 256 bytes of it.
     if (!ReadHead(script, 256, &line)) {
-        Record(status, "read " + script, errno);
+        Record(status, errno, "read", script);
         return std::string();
     }
     if (line.compare(0, 2, "#!") != 0) return std::string();
@@ -149,7 +151,7 @@ std::string InterpreterOf(const std::string& script, Status* status) {
 std::string StatFieldsOf(const std::string& proc, Status* status) {
     std::string stat;
     if (!ReadHead(proc + "/stat", 4096, &stat)) {
-        Record(status, "read " + proc + "/stat", errno);
+        Record(status, errno, "read", proc, "/stat");
         return std::string();
     }
     const size_t close_paren = stat.rfind(')');
@@ -183,7 +185,7 @@ int64_t StartTimeOf(const std::string& proc, Status* status) {
 
 bool RunsFrom(const std::string& proc, const std::string& folder, Status* status) {
     const std::string link = ReadLinkBytes(proc + "/cwd");
-    if (link.empty()) Record(status, "readlink " + proc + "/cwd", errno);
+    if (link.empty()) Record(status, errno, "readlink", proc, "/cwd");
     const std::string cwd = RealPath(link);
     if (IsWithin(folder, cwd)) return true;
     for (const std::string& arg : CommandLine(proc, status)) {

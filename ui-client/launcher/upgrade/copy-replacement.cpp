@@ -54,7 +54,7 @@ Status FreeSpace(const ustring& path, int64_t* bytes, int64_t* inodes, ustring* 
     struct statvfs st;
     while (statvfs(p.c_str(), &st) != 0) {
         if (errno != ENOENT || p == ustring("/") || p.empty())
-            return Status::Failed(std::string("statvfs '") + p.c_str() + "'", errno);
+            return Status::Failed("statvfs", p.c_str(), errno);
         p = FSParentPath(p);
     }
     *bytes = static_cast<int64_t>(st.f_bavail) * static_cast<int64_t>(st.f_frsize);
@@ -211,9 +211,12 @@ int BackUpAppFolder(const ustring& app_dir, PreparationMarker& marker, int* back
 }
 
 int DropBackups(const ustring& app_dir, PreparationMarker& marker) {
-    if (!marker.IsUpgradeDone() && !marker.RecordWhole(-1).ok()) {
-        NLOG_ERROR("failed to record the preparation in '%s'\n", marker.path().c_str());
-        return -1;
+    if (!marker.IsUpgradeDone()) {
+        const Status recorded = marker.RecordWhole(-1);
+        if (!recorded.ok()) {
+            LogUnrecorded(marker, recorded);
+            return -1;
+        }
     }
     int result = 0;
     for (int i = 0; i < MAX_RENAME_COUNT; ++i)
@@ -239,7 +242,7 @@ void RollBack(const ustring& app_dir, PreparationMarker& marker, int backup) {
     RestoreBackup(app_dir, marker, backup);
 }
 
-void RemoveBackups(const ustring& app_dir, PreparationMarker& marker) {
+void CommitNewCopy(const ustring& app_dir, PreparationMarker& marker) {
     Status durable = SyncFolder(app_dir, syncfs);
     if (durable.ok()) durable = marker.RecordWhole(-1);
     if (!durable.ok()) {

@@ -42,7 +42,7 @@ void RollBack(const ustring& app_dir, PreparationMarker& marker, int backup);
 // Once the new copy in app_dir is whole: makes it durable, then removes
 // every backup name and the record. The backups stay if it can't be made
 // durable: a power loss could still cost the new copy.
-void RemoveBackups(const ustring& app_dir, PreparationMarker& marker);
+void CommitNewCopy(const ustring& app_dir, PreparationMarker& marker);
 
 // After the client of the new copy (build) did not come up: counts the
 // failure, then puts the old copy (backup number backup) back, to be started

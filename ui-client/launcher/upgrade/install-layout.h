@@ -9,7 +9,9 @@
 
 #include "ustring/ustring.h"
 
-// The start script's place inside a copy of the client.
+// The places of the client's executable and of its start script inside a
+// copy of the client.
+inline constexpr char kClientInCopy[] = "bin/nimbra-backup-ui";
 inline constexpr char kStartScriptInCopy[] = "package/start-stop";
 
 struct InstallLayout {
@@ -32,7 +34,7 @@ struct InstallLayout {
     ustring app_folder;   // user_folder + /Nimbra.app (a user's link followed)
     ustring data_folder;  // user_folder + /data
 
-    // Derived on each call, so that they follow a re-pointed app or user folder.
+    // Derived on each call, so that they follow a test's re-pointed folder.
     ustring StartScript() const { return app_folder + "/" + kStartScriptInCopy; }
     ustring PidFile() const { return user_folder + "/ui.pid"; }  // the client's
 };

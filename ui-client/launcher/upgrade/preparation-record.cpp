@@ -16,10 +16,6 @@ const char kLogComponent[] = "service_debug";
 // The records name the service, whatever file writes them.
 const char kLogSource[] = "nimbra-service";
 
-std::string Quoted(const ustring& path) {
-    return std::string("'") + path.c_str() + "'";
-}
-
 }  // namespace
 
 ustring GetAppBackupDir(const ustring& app_dir, int backup) {
@@ -38,9 +34,8 @@ ustring GetAppBackupDir(const ustring& app_dir, int backup) {
 
 Status SyncFolder(const ustring& folder, int (*sync)(int)) {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return Status::Failed("open " + Quoted(folder), errno);
-    const Status result =
-        sync(fd) == 0 ? Status() : Status::Failed("sync " + Quoted(folder), errno);
+    if (fd < 0) return Status::Failed("open", folder.c_str(), errno);
+    const Status result = sync(fd) == 0 ? Status() : Status::Failed("sync", folder.c_str(), errno);
     close(fd);
     return result;
 }
@@ -76,20 +71,20 @@ Status PreparationMarker::Write(const char* state, int backup, bool sync_folder)
     char line[32];
     const int len = snprintf(line, sizeof(line), "%s %d\n", state, backup);
     const ustring folder = FSParentPath(path_);
-    if (FSMKDir(folder, true) != 0) return Status::Failed("mkdir " + Quoted(folder), errno);
+    if (FSMKDir(folder, true) != 0) return Status::Failed("mkdir", folder.c_str(), errno);
     const ustring tmp = path_ + ".new";
     const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return Status::Failed("open " + Quoted(tmp), errno);
+    if (fd < 0) return Status::Failed("open", tmp.c_str(), errno);
     // A short write leaves errno alone: name the full disk it means.
     errno = ENOSPC;
     Status result;
     if (write(fd, line, len) != len)
-        result = Status::Failed("write " + Quoted(tmp), errno);
+        result = Status::Failed("write", tmp.c_str(), errno);
     else if (fsync(fd) != 0)
-        result = Status::Failed("fsync " + Quoted(tmp), errno);
-    if (close(fd) != 0) result.Update(Status::Failed("close " + Quoted(tmp), errno));
+        result = Status::Failed("fsync", tmp.c_str(), errno);
+    if (close(fd) != 0) result.Update(Status::Failed("close", tmp.c_str(), errno));
     if (result.ok() && rename(tmp.c_str(), path_.c_str()) != 0)
-        result = Status::Failed("rename " + Quoted(tmp), errno);
+        result = Status::Failed("rename", tmp.c_str(), errno);
     if (!result.ok()) {
         unlink(tmp.c_str());
         return result;
@@ -103,7 +98,7 @@ int PreparationMarker::Remove() {
     unlink((path_ + ".new").c_str());
     Status removed;
     if (unlink(path_.c_str()) != 0 && errno != ENOENT)
-        removed = Status::Failed("unlink " + Quoted(path_), errno);
+        removed = Status::Failed("unlink", path_.c_str(), errno);
     else
         removed = SyncFolder(FSParentPath(path_));
     if (removed.ok()) return 0;

@@ -58,18 +58,24 @@ TEST_F(ConfigTest, GrammarTable) {
         {"later value wins", "a=1\na=2\n", 0, {{"a", "2"}}},
         {"text after a NUL byte is not seen", std::string("a=1\0junk\n", 9), 0, {{"a", "1"}}},
     };
-    // Refused as a whole, keeping nothing, in order: two words, empty value with line feed, empty
-    // value at end of file, section line after good lines, no equals sign, key then comment,
-    // unterminated quote, control byte in quotes, text after quotes, control byte ends value, DEL
-    // ends value, bad key byte, error wins over later lines.
-    for (const char* text :
-         {"name=a b\n", "a=1\nkey=\n", "key=", "a=1\nb=2\n[Version]\n", "key value\n", "key #x\n",
-          "key=\"abc\n", "key=\"a\tb\"\n", "key='a' b\n", "key=a\x01\n", "key=a\x7f\n", "k$y=1\n",
-          "bad\na=1\n"}) {
-        cases.push_back({"refused", text, -1, {}});
-    }
+    // Refused as a whole, keeping nothing.
+    const std::pair<const char*, std::string> refused[] = {
+        {"two words", "name=a b\n"},
+        {"empty value with line feed", "a=1\nkey=\n"},
+        {"empty value at end of file", "key="},
+        {"section line after good lines", "a=1\nb=2\n[Version]\n"},
+        {"no equals sign", "key value\n"},
+        {"key then comment", "key #x\n"},
+        {"unterminated quote", "key=\"abc\n"},
+        {"control byte in quotes", "key=\"a\tb\"\n"},
+        {"text after quotes", "key='a' b\n"},
+        {"control byte ends value", "key=a\x01\n"},
+        {"DEL ends value", "key=a\x7f\n"},
+        {"bad key byte", "k$y=1\n"},
+        {"error wins over later lines", "bad\na=1\n"}};
+    for (const auto& r : refused) cases.push_back({r.first, r.second, -1, {}});
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.name) + ": " + c.content);
+        SCOPED_TRACE(c.name);
         Config cfg;
         EXPECT_EQ(ReadText(c.content, cfg), c.result);
         EXPECT_EQ(Contents(cfg), c.pairs);

@@ -169,7 +169,11 @@ TEST_F(LoggerFileTest, RecordMacroWritesThePrefixAndKeepsErrno) {
     errno = EACCES;
     NLOG_ERROR("on a full disk\n");
     EXPECT_EQ(errno, EACCES);
+}
 
+// A failure without an errno still fails, and the first failure is the one
+// reported.
+TEST(StatusTest, KeepsTheFirstFailure) {
     Status status;
     EXPECT_TRUE(status.ok());
     EXPECT_EQ(status.ToString(), "");
@@ -177,6 +181,8 @@ TEST_F(LoggerFileTest, RecordMacroWritesThePrefixAndKeepsErrno) {
     status.Update(Status::Failed("rename 'x'", ENOSPC));
     EXPECT_EQ(status.err(), EIO);
     EXPECT_EQ(status.ToString(), "open 'x': Input/output error");
+    EXPECT_EQ(Status::Failed("stat", "/a b", ENOENT).ToString(),
+              "stat '/a b': No such file or directory");
 }
 
 // The stamp is formatted once per second: each record of a new second, and

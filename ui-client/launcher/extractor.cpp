@@ -17,8 +17,10 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <utility>
 
 #include "file/path-util.h"
+#include "file/unique-fd.h"
 #include "log.h"
 #include "reader/bounded-child.h"
 
@@ -108,28 +110,30 @@ public:
     WorkingFolder(const WorkingFolder&) = delete;
     WorkingFolder& operator=(const WorkingFolder&) = delete;
     ~WorkingFolder() {
-        if (previous_ >= 0 && fchdir(previous_) != 0) std::abort();  // nothing may land elsewhere
-        if (previous_ >= 0) close(previous_);
+        if (previous_.ok() && fchdir(previous_.get()) != 0)
+            std::abort();  // nothing may land elsewhere
     }
 
     // Makes folder with its missing parents and moves into it. false with
     // errno set, the working folder unchanged.
     bool Enter(const std::string& folder) {
         MakeFolders(folder);  // a failure shows in the open below
-        const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0) return false;
-        previous_ = open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
-        const bool entered = previous_ >= 0 && fchdir(fd) == 0;
+        UniqueFd target(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!target.ok()) return false;
+        UniqueFd previous(open(".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (previous.ok() && fchdir(target.get()) == 0) {
+            previous_ = std::move(previous);
+            return true;
+        }
         const int err = errno;
-        close(fd);
-        if (!entered && previous_ >= 0) close(previous_);
-        if (!entered) previous_ = -1;
+        target.reset();
+        previous.reset();
         errno = err;
-        return entered;
+        return false;
     }
 
 private:
-    int previous_ = -1;
+    UniqueFd previous_;
 };
 
 // True for a hard-link target that names something outside the folder being

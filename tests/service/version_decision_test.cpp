@@ -184,6 +184,12 @@ TEST_F(VersionTest, LayoutOfOneRun) {
     for (const auto& f : fields) EXPECT_EQ(std::string(f.first->c_str()), f.second);
     EXPECT_EQ(std::string(l.StartScript().c_str()), roomy + "/Nimbra.app/package/start-stop");
     EXPECT_EQ(std::string(l.PidFile().c_str()), roomy + "/ui.pid");
+    // A link to a folder not made yet (relative, as users write them) names it.
+    const std::string h2 = dir() + "/linked2";
+    fs::create_directories(h2);
+    fs::create_directory_symlink("../roomy/later", h2 + "/.NimbraBackup");
+    EXPECT_EQ(std::string(InstallLayout::Of(h2.c_str(), "/r/bin/l").user_folder.c_str()),
+              roomy + "/later");
 
     setenv("HOME", h.c_str(), 1);
     struct LayoutService : LinuxService {

@@ -39,23 +39,16 @@ ustring FollowUserLink(const ustring& path) {
     struct stat st;
     if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode) || st.st_uid != geteuid())
         return path;
-    if (char* real = realpath(path.c_str(), nullptr)) {
-        const ustring resolved(real);
-        free(real);
-        return resolved;
-    }
+    const std::string resolved = RealPath(path.c_str());
+    if (!resolved.empty()) return ustring(resolved);
     std::string target = ReadLinkBytes(path.c_str());
     if (target.empty()) return path;
     if (target[0] != '/') target = std::string(FSParentPath(path).c_str()) + "/" + target;
-    const std::string name = target.substr(target.rfind('/') + 1);
-    char* parent = realpath(target.substr(0, target.rfind('/')).c_str(), nullptr);
-    if (parent == nullptr || name.empty() || name == "." || name == "..") {
-        free(parent);
-        return path;
-    }
-    const ustring resolved(std::string(parent) + "/" + name);
-    free(parent);
-    return resolved;
+    const size_t slash = target.rfind('/');
+    const std::string name = target.substr(slash + 1);
+    const std::string parent = RealPath(target.substr(0, slash));
+    if (parent.empty() || name.empty() || name == "." || name == "..") return path;
+    return ustring(parent + "/" + name);
 }
 
 }  // namespace

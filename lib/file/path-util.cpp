@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "file/file-op.h"
 #include "file/mkdir-p.h"
 #include "file/unique-fd.h"
 
@@ -81,8 +82,10 @@ std::string RealPath(const std::string& path) {
 }
 
 bool IsWithin(const std::string& folder, const std::string& path) {
-    if (folder.empty() || path.compare(0, folder.size(), folder) != 0) return false;
-    return path.size() == folder.size() || folder.back() == '/' || path[folder.size()] == '/';
+    if (folder.empty()) return false;
+    // "/" (or any folder given with its slash) holds whatever starts with it.
+    if (folder.back() == '/') return path.compare(0, folder.size(), folder) == 0;
+    return FSIsParentFolder(ustring(folder), ustring(path));
 }
 
 int ReadHeadOf(int fd, size_t limit, std::string* head, bool* whole) {
